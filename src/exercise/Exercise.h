@@ -1,0 +1,147 @@
+#pragma once
+
+// An exercise is what one of the 28 question screens adds to the shared
+// ExerciseScreen: its data and draw, its answer rule and key filter (the
+// model), the contents of its task and explanation frames (the view), and its
+// quirks (the traits). Everything else — show step, checks, feedback,
+// counters, lists, log, leaving — is ExerciseScreen's, written once.
+
+#include "exercise/Colours.h"
+#include "exercise/Section.h"
+#include "platform/ScreenMetrics.h"
+#include "platform/Services.h"
+
+#include <QList>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QGroupBox;
+class QWidget;
+
+namespace zorbiks {
+
+enum class ExerciseKind {
+    Typed,  // `Ответ`, `ОК`, `Сдаюсь`
+    Choice, // answer controls in `Ответы`
+};
+
+enum class Attempt { Correct, Wrong, GiveUp };
+
+// What the key filter makes of one typed character (a Windows-1251 code).
+struct KeyVerdict {
+    ushort code = 0;  // the character to enter; 0 = discard it
+    QString warning;  // shown on `КакойОтвет`, with the sound "нет", when not empty
+    std::optional<KeyboardLayoutKind> layout; // the layout to switch to
+};
+
+struct ExerciseTraits {
+    QString code; // "К1" … "И8"
+    ExerciseKind kind = ExerciseKind::Typed;
+    QString windowTitle;                      // default "Вопрос К1 (Кодирование информации)"
+    QString headingName = QStringLiteral("Заголовок");
+    QString taskCaption = QStringLiteral("Задание");
+    QString answersCaption;                   // choice kind: the caption of `Ответы`
+    // One caption per explanation frame: one frame is `Пояснение`, two are
+    // `Пояснение1` and `Пояснение2`.
+    QStringList explanationCaptions = {QStringLiteral(" Пояснение")};
+    QString singleExplanationName = QStringLiteral("Пояснение");
+
+    // Designed sizes, in twips.
+    QSizeF taskSize{10400, 1200};
+    QList<QSizeF> explanationSizes{{10400, 900}};
+    QSizeF answersSize{6000, 600}; // choice kind
+
+    // Log tokens " C - да, ", " C - нет, ", " C - пропуск, ": some screens
+    // end the first two with the comma, without the trailing blank.
+    bool correctTokenBlank = true;
+    bool wrongTokenBlank = true;
+    bool giveUpLogged = true;
+    // The correct token is logged also after a wrong attempt (counts still
+    // rise only at the first attempt).
+    bool logCorrectAfterWrong = false;
+    // Wrong-list entries: " C/n " on `Повтор` instead of "C/n "; " C/0 " and
+    // " C/n/0 " on giving up instead of "C/0 " and "C/n/0 ".
+    bool repeatEntryLeadingBlank = false;
+    bool giveUpEntryLeadingBlank = false;
+
+    // After a correct typed answer the key sink `Text1` takes the focus; on
+    // other screens the focus stays where it was.
+    bool focusKeySinkAfterCorrect = true;
+    // `Меню` also makes the six main-menu tab pictures usable and shows one.
+    bool menuEnablesPictures = false;
+    QString menuShowsPicture;
+    // A sound `Image1` plays after flushing the lists, before the results.
+    QString resultsIconSound;
+    // Left edge of the off-screen key sink `Text1`.
+    double keySinkLeft = -4000;
+    // Ctrl or Alt in `Ответ` goes straight to the results screen.
+    bool ctrlAltToResults = false;
+    QString giveUpToolTip = QStringLiteral("Не знаю ответа и пропускаю вопрос");
+
+    // Choice kind: a wrong click hides the option instead of disabling it,
+    // and hides the option's companion (a chart, a path, a scheme).
+    bool wrongHidesOption = false;
+    bool wrongHidesCompanion = false;
+    // Hover colours of the options (and their companions): the colour under
+    // the mouse, whether the rest colour is painted (light yellow) or
+    // transparent, and whether hovering one option puts the others at rest.
+    QColor optionHoverColour = Colours::lightBlue;
+    bool optionRestOpaque = false;
+    bool hoverRestsOtherOptions = false;
+};
+
+// One answer control of a choice screen and the widget that belongs to it.
+struct ChoiceOption {
+    QWidget *control = nullptr;
+    QWidget *companion = nullptr;
+};
+
+// The frames ExerciseScreen has made for the exercise to fill, once, when the
+// screen is created.
+struct ExerciseView {
+    QWidget *screen = nullptr;          // the work window itself
+    QGroupBox *task = nullptr;          // `Задание`
+    QList<QGroupBox *> explanations;    // `Пояснение`, or `Пояснение1` and `Пояснение2`
+    QGroupBox *answers = nullptr;       // `Ответы` (choice kind)
+    ScreenMetrics metrics;
+    // Filled by a choice exercise: its answer controls in order (option 1 first).
+    QList<ChoiceOption> options;
+    // Optional anchors of the layout: the label under the task frame, and
+    // the last answer label (its bottom, inside `Ответы`, ends the answer area).
+    QWidget *labelUnderTask = nullptr;
+    QWidget *lastAnswerLabel = nullptr;
+};
+
+class Exercise {
+public:
+    explicit Exercise(ExerciseTraits traits);
+    virtual ~Exercise() = default;
+
+    const ExerciseTraits &traits() const { return traits_; }
+    Section section() const { return sectionOfCode(traits_.code); }
+
+    // Fills the frames with the task's texts and value labels and, on choice
+    // screens, the answer controls.
+    virtual void buildView(ExerciseView &view) = 0;
+    // Draws new data (the random source has just been reseeded) and writes
+    // it into the value labels.
+    virtual void drawTask(RandomSource &random) = 0;
+
+    // Typed kind.
+    virtual bool isCorrect(const QString &answer) const;
+    virtual KeyVerdict filterKey(ushort code, qint16 lastKeyDown) const;
+
+    // Choice kind: the number (1-based) of the option that is right now.
+    virtual int correctOption() const;
+
+    // The log token of an attempt (`option` is the clicked option, or 0).
+    virtual QString logToken(Attempt attempt, int option) const;
+
+protected:
+    ExerciseTraits traits_;
+};
+
+} // namespace zorbiks

@@ -1,0 +1,53 @@
+#pragma once
+
+// A word-wrapped fixed text with gaps of blanks over which value labels (or
+// small pictures) are laid, as the task and explanation texts are built. The
+// label paints its text itself, so it knows where every character stands and
+// can place its overlays exactly over their gaps at any size and font.
+// Line breaks (CR LF or LF) start new paragraphs.
+
+#include <QLabel>
+#include <QList>
+
+namespace zorbiks {
+
+class GapLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit GapLabel(const QString &text, QWidget *parent = nullptr);
+
+    // Lays `overlay` (made a child of this label) over the text from the
+    // character at `index`: its left edge at that character, vertically
+    // centred on its line.
+    void placeAt(QWidget *overlay, qsizetype index);
+    // Lays `overlay` over the gap that follows the `occurrence`-th (0-based)
+    // appearance of `before`, one blank after it.
+    void placeAfter(QWidget *overlay, const QString &before, int occurrence = 0);
+
+    // The top-left corner of the character at `index`, and its line's height.
+    QRectF characterRect(qsizetype index) const;
+
+    // Makes the label as high as its text at the current width.
+    void fitHeight();
+    // Sizes the overlays to their contents and lays them over their gaps
+    // again (after their texts changed).
+    void placeOverlays();
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Overlay {
+        QWidget *widget;
+        qsizetype index;
+    };
+    QList<Overlay> overlays_;
+};
+
+} // namespace zorbiks

@@ -1,0 +1,45 @@
+#include "exercise/Options.h"
+
+#include "exercise/Colours.h"
+#include "exercise/HoverLabel.h"
+
+#include <QBoxLayout>
+
+namespace zorbiks {
+
+QList<ChoiceOption> addOptions(QWidget *frame, const ScreenMetrics &metrics, const QString &prefix,
+                               const QStringList &captions, const OptionStyle &style,
+                               Qt::Orientation orientation, const QStringList &toolTips)
+{
+    auto *layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight
+                                                                : QBoxLayout::TopToBottom,
+                                  frame);
+    layout->setContentsMargins(6, 4, 6, 4);
+    QList<ChoiceOption> options;
+    for (qsizetype i = 0; i < captions.size(); ++i) {
+        auto *label = new HoverLabel(captions[i], frame);
+        label->setObjectName(prefix + QString::number(i + 1));
+        if (i < toolTips.size())
+            label->setToolTip(toolTips[i]);
+        QFont font = label->font();
+        font.setPointSizeF(style.pointSize);
+        font.setBold(style.bold);
+        label->setFont(font);
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(style.wordWrap);
+        label->setCentredWords(style.wordWrap);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        Colours::setTextColour(label, Colours::darkBlue);
+        Colours::setDisabledTextColour(label, QColor(150, 150, 170));
+        label->setFixedSize(metrics.px(style.size));
+        // Options that are hidden leave their places empty.
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+        layout->addWidget(label, 0, Qt::AlignCenter);
+        options.append({label, nullptr});
+    }
+    return options;
+}
+
+} // namespace zorbiks

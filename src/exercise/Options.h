@@ -1,0 +1,29 @@
+#pragma once
+
+// Answer labels of choice screens, laid out in a row or a column of the
+// answer frame `Ответы`.
+
+#include "exercise/Exercise.h"
+
+#include <QStringList>
+
+namespace zorbiks {
+
+class HoverLabel;
+
+struct OptionStyle {
+    QSizeF size{1200, 420};   // twips
+    double pointSize = 12;
+    bool bold = true;
+    bool wordWrap = false;
+};
+
+// Makes one option label per caption, named `prefix` + number (1-based), in
+// a row (or a column) of `frame`; returns them as choice options without
+// companions. `toolTips` may be empty.
+QList<ChoiceOption> addOptions(QWidget *frame, const ScreenMetrics &metrics, const QString &prefix,
+                               const QStringList &captions, const OptionStyle &style,
+                               Qt::Orientation orientation = Qt::Horizontal,
+                               const QStringList &toolTips = {});
+
+} // namespace zorbiks

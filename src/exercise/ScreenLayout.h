@@ -1,0 +1,206 @@
+#pragma once
+
+// The proportional layout of every screen, as pure functions: the screen's
+// size and the controls' current sizes in, their places out. All lengths are
+// in twips (see ScreenMetrics); W and H are the screen's width and height.
+// Work windows (the exercise, results and help screens) are placed in screen
+// coordinates, everything inside them relative to the window.
+
+#include <QLineF>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <array>
+
+namespace zorbiks::ScreenLayout {
+
+constexpr double workWindowWidth = 11000;
+constexpr double helpWindowWidth = 11800;
+constexpr double workWindowHeight = 7800;
+
+// The font size of every work window's heading and of the menu's title:
+// H × 0.0009 points (10.4 pt at a screen height of 768 pixels).
+double headingPointSize(double screenHeight);
+
+// A work window: centred horizontally, its top at the bottom of the main
+// menu's tab strip.
+QRectF workWindow(const QSizeF &screen, double top, double width = workWindowWidth,
+                  double height = workWindowHeight);
+
+// The rectangle drawn around a bottom-row label.
+QRectF frameAround(const QRectF &label);
+
+// A bottom-row label: top h × rowFactor, left (w − its width) × k.
+QRectF bottomRowLabel(const QSizeF &window, double rowFactor, const QSizeF &label, double k);
+
+// The three border lines of a work window of the given width.
+std::array<QLineF, 3> borderLines(double width);
+
+// ---- exercise screens -------------------------------------------------
+
+// Where an explanation frame hangs.
+enum class Anchor { Feedback, LabelUnderTask, FirstExplanation };
+
+// One row of the per-screen table.
+struct ExerciseRow {
+    QString code;
+    // answer area top = T + taskFactor × t + offset + heightFactor × h
+    double answerTaskFactor = 1.03;
+    double answerOffset = 0;
+    double answerHeightFactor = 0;
+    double answerLeftFactor = 0.5; // choice screens: left = (w − width) × factor
+    double feedbackGap = 50;
+    bool feedbackBelowLastAnswerLabel = false;
+    double explanationGap = 50;
+    Anchor firstAnchor = Anchor::Feedback;
+    double firstLeftFactorOfWidth = -1; // ≥ 0: left = w × factor instead of centred
+    double secondGap = -1;              // < 0: the screen has one frame
+    Anchor secondAnchor = Anchor::FirstExplanation;
+    double bottomRow = 0.92;
+};
+
+// The row of an exercise code ("К1" … "И8"), or nullptr.
+const ExerciseRow *exerciseRow(const QString &code);
+const QList<ExerciseRow> &exerciseTable();
+
+struct ExerciseInput {
+    QString code;
+    QSizeF screen;
+    double menuTabStripBottom = 0;
+    double titleBarHeight = 0; // as it was before this pass
+    QSizeF exitIcon;           // `Image1`
+    QSizeF logo;               // `Image3`
+    QSizeF heading;
+    QSizeF task; // `Задание`
+    bool typed = true;
+    QSizeF answer, ok, giveUp; // typed kind
+    QSizeF answers;            // choice kind: the answer frame
+    double lastAnswerLabelBottom = 0; // relative to the answer frame's top
+    double labelUnderTaskBottom = -1; // relative to the window; < 0: the task's bottom
+    QSizeF feedback;                  // `КакойОтвет`
+    QList<QSizeF> explanations;
+    QSizeF menu, questions, repeat;
+    double keySinkLeft = -4000;
+};
+
+struct ExerciseGeometry {
+    QRectF window; // screen coordinates; all below relative to it
+    QRectF titleBar;
+    double headingPointSize = 0;
+    QRectF heading, exitIcon, logo;
+    QRectF task;
+    QRectF answer, ok, giveUp, answers;
+    QRectF feedback;
+    QList<QRectF> explanations;
+    QRectF menu, questions, repeat;
+    QRectF menuFrame, questionsFrame, repeatFrame;
+    std::array<QLineF, 3> borders;
+    double keySinkLeft = 0;
+};
+
+ExerciseGeometry exerciseScreen(const ExerciseInput &input);
+
+// ---- results and help screens -----------------------------------------
+
+struct ResultsInput {
+    QSizeF screen;
+    double menuTabStripBottom = 0;
+    double titleBarHeight = 0;
+    QSizeF heading, exitIcon, logo;
+    QSizeF task;     // `Задание`, holding the greeting `Уважаемый`
+    QSizeF greeting; // `Уважаемый`
+    QSizeF verdictFrame, verdict; // `Оц`, `Оценка`
+    QSizeF figures;               // `Рез`
+    QSizeF question;              // `Frame1`
+    QSizeF buttons;               // `Frame2`
+    QSizeF yes, no, ok, cancel;   // inside `Frame2`
+    QSizeF menu, exit;
+};
+
+struct ResultsGeometry {
+    QRectF window;
+    QRectF titleBar;
+    double headingPointSize = 0;
+    QRectF heading, exitIcon, logo;
+    QRectF task, greeting, verdictFrame, verdict, figures, question, buttons;
+    QRectF yes, no, ok, cancel; // relative to `Frame2`
+    QRectF menu, exit, menuFrame, exitFrame;
+    std::array<QLineF, 3> borders;
+};
+
+ResultsGeometry resultsScreen(const ResultsInput &input);
+
+struct HelpInput {
+    QSizeF screen;
+    double menuTabStripBottom = 0;
+    double titleBarHeight = 0;
+    QSizeF heading, exitIcon, logo;
+    QSizeF text; // the frame `Рез`
+    QSizeF menu, exit;
+};
+
+struct HelpGeometry {
+    QRectF window;
+    QRectF titleBar;
+    double headingPointSize = 0;
+    QRectF heading, exitIcon, logo;
+    QRectF text;
+    QRectF menu, exit, menuFrame, exitFrame;
+    std::array<QLineF, 3> borders;
+};
+
+HelpGeometry helpScreen(const HelpInput &input);
+
+// ---- full-screen screens ---------------------------------------------
+
+constexpr int tabCount = 6;
+
+struct MenuInput {
+    QSizeF screen;
+    double titleStripHeight = 405;
+    QSizeF logo, exitIcon, title;
+    double tabHeightBefore = 0;               // a tab picture's height before this pass
+    std::array<QSizeF, tabCount> tabCaptions; // the caption labels
+};
+
+struct MenuGeometry {
+    QRectF titleStrip, logo, exitIcon, title;
+    double titlePointSize = 0;
+    QRectF tabStrip, workArea;                   // screen coordinates
+    std::array<QRectF, tabCount> tabs;           // relative to the tab strip
+    std::array<QRectF, tabCount> tabCaptions;    // relative to their tab
+    std::array<double, 4> listLefts{};           // `код`, `лог`, `про`, `инф` in the work area
+    double tabHeight = 0;                        // for the next pass
+};
+
+MenuGeometry mainMenu(const MenuInput &input);
+
+struct RegistrationInput {
+    QSizeF screen;
+    QSizeF picture, registration, next, credit, replace, codeFrame;
+};
+
+struct RegistrationGeometry {
+    QRectF picture, registration, next, credit, replace, codeFrame;
+};
+
+RegistrationGeometry registrationScreen(const RegistrationInput &input);
+
+struct TeacherInput {
+    QSizeF screen;
+    QSizeF heading; // `Label2`
+    double frameWidth = 0;
+    double instructionsWidth = 0;
+};
+
+struct TeacherGeometry {
+    QRectF heading, frame;
+    double instructionsHeight = 0;
+    double textPointSize = 0; // `Label1` and `Label3`
+};
+
+TeacherGeometry teacherScreen(const TeacherInput &input);
+
+} // namespace zorbiks::ScreenLayout
