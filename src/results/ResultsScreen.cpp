@@ -1,0 +1,336 @@
+#include "results/ResultsScreen.h"
+
+#include "exercise/Colours.h"
+#include "exercise/FilteredLineEdit.h"
+#include "exercise/HoverLabel.h"
+#include "exercise/Navigator.h"
+#include "exercise/Pictures.h"
+#include "exercise/ResultsLog.h"
+#include "exercise/ScreenLayout.h"
+#include "exercise/WindowsKeyGuard.h"
+#include "platform/Services.h"
+#include "pupil/PupilRecord.h"
+#include "results/ResultsPage.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace zorbiks {
+
+namespace {
+
+QGroupBox *makeFrame(const QString &name, const QSizeF &twips, const ScreenMetrics &m,
+                     QWidget *parent)
+{
+    auto *frame = new QGroupBox(parent);
+    frame->setObjectName(name);
+    Colours::setBackground(frame, Colours::lightYellow);
+    frame->resize(m.px(twips));
+    return frame;
+}
+
+QLabel *makeLine(const QString &name, QWidget *frame)
+{
+    auto *label = new QLabel(frame);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    Colours::setTextColour(label, Colours::darkBlue);
+    frame->layout()->addWidget(label);
+    return label;
+}
+
+HoverLabel *makeChoice(const QString &name, const QString &text, const QString &toolTip,
+                       QWidget *parent)
+{
+    auto *label = new HoverLabel(text, parent);
+    label->setObjectName(name);
+    label->setToolTip(toolTip);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setFont(arialFont(9.75, true));
+    Colours::setTextColour(label, Colours::darkBlue);
+    Colours::setBackground(label, Colours::lightYellow);
+    label->resize(label->sizeHint() + QSize(24, 6));
+    label->hide();
+    QObject::connect(label, &HoverLabel::hovered, label,
+                     [label] { Colours::setBackground(label, Colours::lightBlue); });
+    return label;
+}
+
+} // namespace
+
+ResultsScreen::ResultsScreen(const ScreenContext &context, QWidget *parent)
+    : WorkWindow(context, ScreenLayout::workWindowWidth, parent)
+{
+    setObjectName(QStringLiteral("Результат"));
+    const ScreenMetrics m = context_.navigator.metrics();
+    heading_->setObjectName(QStringLiteral("Заголовок"));
+    heading_->setText(QStringLiteral("Результаты работы"));
+    logo_ = makeLogo(QStringLiteral("Image2"), this);
+    exitIcon_ = makeExitCross(QStringLiteral("Image3"), this);
+    connect(exitIcon_, &Picture::clicked, this, &ResultsScreen::exitStep);
+    guard_ = new WindowsKeyGuard(context_.services, this);
+
+    task_ = makeFrame(QStringLiteral("Задание"), {9000, 480}, m, this);
+    greeting_ = new QLabel(task_);
+    greeting_->setObjectName(QStringLiteral("Уважаемый"));
+    greeting_->setFont(arialFont(11, true));
+    Colours::setTextColour(greeting_, Colours::darkBlue);
+
+    verdictFrame_ = makeFrame(QStringLiteral("Оц"), {7000, 700}, m, this);
+    verdict_ = new QLabel(verdictFrame_);
+    verdict_->setObjectName(QStringLiteral("Оценка"));
+    verdict_->setWordWrap(true);
+    verdict_->setAlignment(Qt::AlignCenter);
+    verdict_->setFont(arialFont(9.75, true));
+    Colours::setTextColour(verdict_, QColor(160, 0, 0));
+    verdict_->resize(verdictFrame_->width() - 12, verdictFrame_->height() - 8);
+
+    figures_ = makeFrame(QStringLiteral("Рез"), {7000, 2500}, m, this);
+    new QVBoxLayout(figures_);
+    tasksShown_ = makeLine(QStringLiteral("КвоОтветов"), figures_);
+    correctTotal_ = makeLine(QStringLiteral("КвоПравОтв"), figures_);
+    correctList_ = makeLine(QStringLiteral("ПравОтветы"), figures_);
+    wrongList_ = makeLine(QStringLiteral("НепрОтветы"), figures_);
+    static_cast<QVBoxLayout *>(figures_->layout())->addStretch(1);
+
+    poor_ = new Picture(Pictures::poorResult, m.px(QSizeF(1500, 1500)), this);
+    poor_->setObjectName(QStringLiteral("Image4"));
+    poor_->hide();
+    good_ = new Picture(Pictures::goodResult, m.px(QSizeF(1500, 1500)), this);
+    good_->setObjectName(QStringLiteral("Image1"));
+    good_->hide();
+
+    menu_ = addBottomLabel(QStringLiteral("Меню"), QStringLiteral("Меню"),
+                           QStringLiteral("Переход к выбору нового раздела"));
+    exit_ = addBottomLabel(QStringLiteral("Выход"), QStringLiteral("Выход"), QString());
+    connect(menu_, &HoverLabel::clicked, this, [this] {
+        context_.services.sounds->play(QStringLiteral("click2"));
+        context_.navigator.showMenu(this);
+    });
+    connect(exit_, &HoverLabel::clicked, this, &ResultsScreen::exitStep);
+
+    question_ = makeFrame(QStringLiteral("Frame1"), {7000, 450}, m, this);
+    askPrint_ = new QLabel(QStringLiteral("Хотите напечатать результаты?"), question_);
+    askPrint_->setObjectName(QStringLiteral("Хотите"));
+    askPrint_->setAlignment(Qt::AlignCenter);
+    askPrint_->setWordWrap(true);
+    askPrint_->setFont(arialFont(9.75, true));
+    Colours::setTextColour(askPrint_, Colours::darkBlue);
+    askPrint_->setGeometry(question_->rect().adjusted(4, 2, -4, -2));
+    question_->hide();
+
+    buttons_ = makeFrame(QStringLiteral("Frame2"), {7000, 500}, m, this);
+    Colours::setBackground(buttons_, Colours::windowBackground, false);
+    buttons_->setFlat(true);
+    yes_ = makeChoice(QStringLiteral("Да"), QStringLiteral("Да"), QString(), buttons_);
+    no_ = makeChoice(QStringLiteral("Нет"), QStringLiteral("Нет"), QString(), buttons_);
+    ok_ = makeChoice(QStringLiteral("ОК"), QStringLiteral("ОК"),
+                     QStringLiteral("Подтверждение печати результатов"), buttons_);
+    cancel_ = makeChoice(QStringLiteral("Отмена"), QStringLiteral("Отмена"),
+                         QStringLiteral("Отмена печати и выход"), buttons_);
+    buttons_->hide();
+    watchHover(buttons_, [this] { restColours(); });
+    watchHover(question_, [this] { restColours(); });
+
+    connect(yes_, &HoverLabel::clicked, this, [this] {
+        context_.services.sounds->play(QStringLiteral("click2"));
+        askPrint_->setText(QStringLiteral("Вставьте в принтер лист А5 и подтвердите печать"));
+        yes_->hide();
+        no_->hide();
+        ok_->show();
+        cancel_->show();
+    });
+    connect(no_, &HoverLabel::clicked, this, [this] {
+        context_.services.sounds->play(QStringLiteral("спасибо"));
+        exitTimer_.start(1000);
+    });
+    connect(ok_, &HoverLabel::clicked, this, &ResultsScreen::print);
+    connect(cancel_, &HoverLabel::clicked, this, [this] {
+        context_.services.sounds->play(QStringLiteral("спасибо"));
+        context_.log.retryPending();
+        context_.navigator.endProgram();
+    });
+    exitTimer_.setObjectName(QStringLiteral("Timer2"));
+    connect(&exitTimer_, &QTimer::timeout, this, &ResultsScreen::exitTick);
+
+    logWarning_ = new QLabel(this);
+    logWarning_->setObjectName(QStringLiteral("ЖурналПредупреждение"));
+    logWarning_->setWordWrap(true);
+    logWarning_->setFont(arialFont(9.75, true));
+    Colours::setTextColour(logWarning_, QColor(200, 0, 0));
+    logWarning_->resize(m.px(QSizeF(10400, 700)));
+    logWarning_->hide();
+
+    keySink_ = new FilteredLineEdit(this);
+    keySink_->setObjectName(QStringLiteral("Text1"));
+    keySink_->resize(m.px(QSizeF(1200, 300)));
+    connect(keySink_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
+    restColours();
+    hide();
+}
+
+void ResultsScreen::activate()
+{
+    context_.services.sounds->play(QStringLiteral("click2"));
+    layOut();
+    context_.navigator.setMenuExitIconVisible(false);
+    exitIcon_->show();
+    keySink_->setFocus();
+
+    PupilRecord &pupil = context_.pupil;
+    greeting_->setText(ResultsPage::greeting(pupil.PupilName));
+    greeting_->adjustSize();
+    greeting_->move((task_->width() - greeting_->width()) / 2,
+                    (task_->height() - greeting_->height()) / 2);
+    if (pupil.TasksShown == 0)
+        pupil.TasksShown = 1;
+    const ResultsPage::Verdict verdict =
+        ResultsPage::verdictFor(pupil.TasksShown, pupil.CorrectTotal);
+    switch (verdict) {
+    case ResultsPage::Verdict::TooLittle:
+        break;
+    case ResultsPage::Verdict::Poor:
+        poor_->show();
+        context_.services.sounds->play(QStringLiteral("FANFAR08"));
+        break;
+    case ResultsPage::Verdict::Fair:
+    case ResultsPage::Verdict::Good:
+        good_->show();
+        context_.services.sounds->play(QStringLiteral("SUCCESS"));
+        break;
+    }
+    verdict_->setText(ResultsPage::verdictText(verdict));
+    tasksShown_->setText(QStringLiteral("Общее количество ответов: ") +
+                         QString::number(pupil.TasksShown));
+    correctTotal_->setText(QStringLiteral("Количество правильных ответов: ") +
+                           QString::number(pupil.CorrectTotal));
+    correctList_->setText(QStringLiteral("Правильные ответы: ") + pupil.CorrectList);
+    wrongList_->setText(QStringLiteral("Неправильные ответы: ") + pupil.WrongList);
+    showLogWarning();
+}
+
+void ResultsScreen::layOut()
+{
+    const ScreenMetrics m = context_.navigator.metrics();
+    const QSizeF screen = m.twips(context_.navigator.stageSize());
+    setHeadingPointSize(ScreenLayout::headingPointSize(screen.height()));
+
+    ScreenLayout::ResultsInput in;
+    in.screen = screen;
+    in.menuTabStripBottom = context_.navigator.workWindowTop();
+    in.titleBarHeight = m.twips(titleBar_->height());
+    in.heading = m.twips(heading_->size());
+    in.exitIcon = m.twips(exitIcon_->size());
+    in.logo = m.twips(logo_->size());
+    in.task = m.twips(task_->size());
+    in.greeting = m.twips(greeting_->size());
+    in.verdictFrame = m.twips(verdictFrame_->size());
+    in.verdict = m.twips(verdict_->size());
+    in.figures = m.twips(figures_->size());
+    in.question = m.twips(question_->size());
+    in.buttons = m.twips(buttons_->size());
+    in.yes = m.twips(yes_->size());
+    in.no = m.twips(no_->size());
+    in.ok = m.twips(ok_->size());
+    in.cancel = m.twips(cancel_->size());
+    in.menu = m.twips(menu_->size());
+    in.exit = m.twips(exit_->size());
+    const ScreenLayout::ResultsGeometry g = ScreenLayout::resultsScreen(in);
+
+    setGeometry(m.px(g.window));
+    titleBar_->setGeometry(m.px(g.titleBar));
+    heading_->move(m.px(g.heading).topLeft());
+    exitIcon_->move(m.px(g.exitIcon).topLeft());
+    logo_->move(m.px(g.logo).topLeft());
+    task_->move(m.px(g.task).topLeft());
+    verdictFrame_->move(m.px(g.verdictFrame).topLeft());
+    verdict_->move(m.px(g.verdict).topLeft());
+    figures_->move(m.px(g.figures).topLeft());
+    question_->move(m.px(g.question).topLeft());
+    buttons_->move(m.px(g.buttons).topLeft());
+    yes_->move(m.px(g.yes).topLeft());
+    no_->move(m.px(g.no).topLeft());
+    ok_->move(m.px(g.ok).topLeft());
+    cancel_->move(m.px(g.cancel).topLeft());
+    placeBottomLabel(menu_, g.menu, g.menuFrame);
+    placeBottomLabel(exit_, g.exit, g.exitFrame);
+    setBorders(g.borders);
+    // The verdict pictures stand left of the verdict and the figures.
+    const QPoint picture = m.px(QRectF(400, g.verdictFrame.top(), 1, 1)).topLeft();
+    poor_->move(picture);
+    good_->move(picture);
+    logWarning_->move(m.px(QRectF(300, g.buttons.bottom() + 100, 1, 1)).topLeft());
+    keySink_->move(m.px(-4000.0), 0);
+    for (QWidget *top : {static_cast<QWidget *>(heading_), static_cast<QWidget *>(exitIcon_),
+                         static_cast<QWidget *>(logo_)})
+        top->raise();
+}
+
+void ResultsScreen::exitStep()
+{
+    context_.services.sounds->play(QStringLiteral("click2"));
+    context_.log.writeTotal();
+    question_->show();
+    buttons_->show();
+    askPrint_->setText(QStringLiteral("Хотите напечатать результаты?"));
+    yes_->show();
+    no_->show();
+    exitIcon_->hide();
+    setBottomLabelVisible(exit_, false);
+    setBottomLabelVisible(menu_, false);
+    showLogWarning();
+}
+
+void ResultsScreen::print()
+{
+    context_.services.sounds->play(QStringLiteral("спасибо"));
+    const PrintResult result = context_.services.printer->print(
+        ResultsPage::printedLines(context_.services.clock->now(), context_.pupil));
+    switch (result.outcome) {
+    case PrintResult::Outcome::Printed:
+        break;
+    case PrintResult::Outcome::SavedAsPdf:
+        askPrint_->setText(QStringLiteral("Принтер не найден. Страница сохранена в файл: ") +
+                           result.path);
+        break;
+    case PrintResult::Outcome::Failed:
+        askPrint_->setText(QStringLiteral("Напечатать не удалось, и файл не сохранён: ") +
+                           result.path);
+        break;
+    }
+}
+
+void ResultsScreen::exitTick()
+{
+    ++exitTicks_;
+    if (exitTicks_ == 3) {
+        exitTimer_.stop();
+        context_.log.retryPending();
+        context_.navigator.endProgram();
+    }
+}
+
+void ResultsScreen::showLogWarning()
+{
+    const ResultsLog &log = context_.log;
+    logWarning_->setVisible(log.hasPending());
+    if (log.hasPending()) {
+        logWarning_->setText(
+            QStringLiteral("Внимание, учителю: %1 записей не удалось сохранить в файл "
+                           "результатов «%2». Они будут записаны, как только файл станет "
+                           "доступен (проверьте папку и права на запись).")
+                .arg(log.pendingCount())
+                .arg(log.location()));
+    }
+}
+
+void ResultsScreen::restColours()
+{
+    WorkWindow::restColours();
+    for (HoverLabel *label : {yes_, no_, ok_, cancel_})
+        Colours::setBackground(label, Colours::lightYellow);
+}
+
+} // namespace zorbiks

@@ -1,0 +1,70 @@
+#pragma once
+
+// The results screen `Результат`: greets the pupil, shows the figures and
+// lists of the run with a verdict, and is the only way out of the program:
+// `Выход` writes the total line, offers to print the A5 page, and the run
+// ends after `Отмена` at once or three seconds after `Нет`.
+
+#include "exercise/WorkWindow.h"
+
+#include <QTimer>
+
+class QGroupBox;
+class QLabel;
+
+namespace zorbiks {
+
+class FilteredLineEdit;
+class HoverLabel;
+class Picture;
+class WindowsKeyGuard;
+
+class ResultsScreen : public WorkWindow {
+    Q_OBJECT
+public:
+    explicit ResultsScreen(const ScreenContext &context, QWidget *parent = nullptr);
+
+    void activate() override;
+    WindowsKeyGuard &guard() { return *guard_; }
+    const QTimer &exitTimer() const { return exitTimer_; }
+
+protected:
+    void restColours() override;
+
+private:
+    void layOut();
+    void exitStep();
+    void print();
+    void exitTick();
+    void showLogWarning();
+
+    Picture *logo_ = nullptr;        // `Image2`
+    Picture *exitIcon_ = nullptr;    // `Image3`
+    QGroupBox *task_ = nullptr;      // `Задание`
+    QLabel *greeting_ = nullptr;     // `Уважаемый`
+    QGroupBox *verdictFrame_ = nullptr; // `Оц`
+    QLabel *verdict_ = nullptr;      // `Оценка`
+    QGroupBox *figures_ = nullptr;   // `Рез`
+    QLabel *tasksShown_ = nullptr;   // `КвоОтветов`
+    QLabel *correctTotal_ = nullptr; // `КвоПравОтв`
+    QLabel *correctList_ = nullptr;  // `ПравОтветы`
+    QLabel *wrongList_ = nullptr;    // `НепрОтветы`
+    QLabel *logWarning_ = nullptr;   // `ЖурналПредупреждение`
+    Picture *poor_ = nullptr;        // `Image4`
+    Picture *good_ = nullptr;        // `Image1`
+    HoverLabel *menu_ = nullptr;     // `Меню`
+    HoverLabel *exit_ = nullptr;     // `Выход`
+    QGroupBox *question_ = nullptr;  // `Frame1`
+    QLabel *askPrint_ = nullptr;     // `Хотите`
+    QGroupBox *buttons_ = nullptr;   // `Frame2`
+    HoverLabel *yes_ = nullptr;      // `Да`
+    HoverLabel *no_ = nullptr;       // `Нет`
+    HoverLabel *ok_ = nullptr;       // `ОК`
+    HoverLabel *cancel_ = nullptr;   // `Отмена`
+    FilteredLineEdit *keySink_ = nullptr; // `Text1`
+    WindowsKeyGuard *guard_ = nullptr;
+    QTimer exitTimer_;               // `Timer2`
+    quint8 exitTicks_ = 0;
+};
+
+} // namespace zorbiks

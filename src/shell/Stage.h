@@ -1,0 +1,106 @@
+#pragma once
+
+// The stage: the one top-level window of the program. It owns the services,
+// the pupil's record, the results log and every screen (created at first use,
+// then only hidden and shown), refuses every close request, and implements
+// the navigation between the screens.
+
+#include "exercise/Exercise.h"
+#include "exercise/Navigator.h"
+#include "exercise/ResultsLog.h"
+#include "exercise/ScreenContext.h"
+#include "pupil/PupilRecord.h"
+
+#include <QHash>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace zorbiks {
+
+class ExerciseScreen;
+class MainMenu;
+class RegistrationScreen;
+class Screen;
+
+using ExerciseFactory = std::function<std::unique_ptr<Exercise>()>;
+using ScreenFactory = std::function<Screen *(const ScreenContext &context, QWidget *parent)>;
+
+// What the stage builds its screens from; the program's start-up fills it.
+struct StageParts {
+    QHash<QString, ExerciseFactory> exercises; // by code; missing ones are not built yet
+    ScreenFactory results;                     // `Результат`
+    ScreenFactory help;                        // `Справ`
+    ScreenFactory teacher;                     // `secret`
+};
+
+class Stage : public QWidget, public Navigator {
+    Q_OBJECT
+public:
+    Stage(std::unique_ptr<Services> services, StageParts parts, bool windowed);
+    ~Stage() override;
+
+    // Shows the stage and, on it, the registration screen.
+    void start();
+
+    Services &services() { return *services_; }
+    PupilRecord &pupil() { return pupil_; }
+    ResultsLog &log() { return log_; }
+    MainMenu *menu() const { return menu_; }
+    RegistrationScreen *registration() const { return registration_; }
+    // The screen of an exercise, made at its first use.
+    ExerciseScreen *exerciseScreen(const QString &code);
+    bool isEnding() const { return ending_; }
+
+    // The menu's actions.
+    void openExercise(const QString &code);
+    void openResultsFromMenu();
+    void openHelpFromMenu();
+
+    // Navigator
+    QSize stageSize() const override;
+    ScreenMetrics metrics() const override;
+    double workWindowTop() const override;
+    void leaveToMenu(QWidget *screen, Section section, bool showSectionList) override;
+    void showMenu(QWidget *from) override;
+    void repeatExercise(const QString &code) override;
+    void showResults(QWidget *from, bool hideFrom) override;
+    void hideSectionList(Section section) override;
+    void enableMenuPictures() override;
+    void setMenuPictureVisible(const QString &name, bool visible) override;
+    void setMenuExitIconVisible(bool visible) override;
+    void showTeacherScreen() override;
+    void returnToRegistration() override;
+    void endProgram() override;
+
+signals:
+    // The run is over (just before the application is asked to quit).
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    ScreenContext context();
+    MainMenu *ensureMenu();
+    Screen *ensure(Screen *&screen, const ScreenFactory &factory);
+    void bringToFront(Screen *screen);
+    void coverWithMenu(QWidget *from);
+
+    std::unique_ptr<Services> services_;
+    StageParts parts_;
+    bool windowed_;
+    PupilRecord pupil_;
+    ResultsLog log_;
+    RegistrationScreen *registration_ = nullptr;
+    MainMenu *menu_ = nullptr;
+    Screen *results_ = nullptr;
+    Screen *help_ = nullptr;
+    Screen *teacher_ = nullptr;
+    QHash<QString, ExerciseScreen *> exercises_;
+    bool ending_ = false;
+};
+
+} // namespace zorbiks

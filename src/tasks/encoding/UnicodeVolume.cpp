@@ -1,0 +1,72 @@
+#include "tasks/encoding/UnicodeVolume.h"
+
+#include "exercise/GapLabel.h"
+#include "exercise/KeyFilters.h"
+#include "exercise/NumericPrefix.h"
+#include "exercise/TaskText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace zorbiks {
+
+namespace {
+
+ExerciseTraits unicodeVolumeTraits()
+{
+    ExerciseTraits traits;
+    traits.code = QStringLiteral("К1");
+    traits.kind = ExerciseKind::Typed;
+    traits.taskSize = {10400, 1000};
+    traits.explanationSizes = {{10400, 650}};
+    traits.repeatEntryLeadingBlank = true;
+    traits.keySinkLeft = -3000;
+    return traits;
+}
+
+} // namespace
+
+void UnicodeVolumeModel::draw(RandomSource &random)
+{
+    int n = 0;
+    do {
+        n = static_cast<int>(random.next() * 67) + 20;
+    } while (n == previous_);
+    previous_ = n;
+    characters_ = n;
+}
+
+bool UnicodeVolumeModel::isCorrect(const QString &text) const
+{
+    return numericPrefix(text) == answer();
+}
+
+KeyVerdict UnicodeVolumeModel::filter(ushort code)
+{
+    return KeyFilters::digitsOnly(code);
+}
+
+UnicodeVolume::UnicodeVolume()
+    : Exercise(unicodeVolumeTraits())
+{
+}
+
+void UnicodeVolume::buildView(ExerciseView &view)
+{
+    task_ = addText(view.task, QStringLiteral("Label1"),
+                    QStringLiteral("   К1. В кодировке Unicode на каждый символ отводится два "
+                                   "байта. Определите информационный объём в битах фразы    из  "
+                                   "          символов в этой кодировке."));
+    characters_ = addValue(task_, QStringLiteral("Label4"), QStringLiteral("из"));
+    addText(view.explanations[0], QStringLiteral("Label5"),
+            QStringLiteral("   В каждом байте 8 бит, в двух байтах 16 бит."));
+}
+
+void UnicodeVolume::drawTask(RandomSource &random)
+{
+    model_.draw(random);
+    characters_->setText(QString::number(model_.characters()));
+    task_->placeOverlays();
+}
+
+} // namespace zorbiks

@@ -1,0 +1,46 @@
+#pragma once
+
+// К1. Size of a phrase in bits when Unicode gives every character two bytes.
+
+#include "exercise/Exercise.h"
+
+class QLabel;
+
+namespace zorbiks {
+
+class GapLabel;
+
+class UnicodeVolumeModel {
+public:
+    // n uniform over 20..86, never the same twice running.
+    void draw(RandomSource &random);
+    int characters() const { return characters_; }
+    int answer() const { return 16 * characters_; }
+    // The leading number of the answer equals 16 × n.
+    bool isCorrect(const QString &answer) const;
+    // Digits and the control codes 0 to 8 pass.
+    static KeyVerdict filter(ushort code);
+
+private:
+    int characters_ = 0;
+    int previous_ = 0;
+};
+
+class UnicodeVolume final : public Exercise {
+public:
+    UnicodeVolume();
+
+    void buildView(ExerciseView &view) override;
+    void drawTask(RandomSource &random) override;
+    bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    KeyVerdict filterKey(ushort code, qint16) const override { return model_.filter(code); }
+
+    const UnicodeVolumeModel &model() const { return model_; }
+
+private:
+    UnicodeVolumeModel model_;
+    GapLabel *task_ = nullptr;
+    QLabel *characters_ = nullptr; // `Label4`
+};
+
+} // namespace zorbiks
