@@ -1,0 +1,147 @@
+#include "support/TestSupport.h"
+
+#include "pupil/Cp1251.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStringDecoder>
+#include <QTest>
+
+namespace zorbiks::test {
+
+void FakeNavigator::leaveToMenu(QWidget *screen, Section section, bool showSectionList)
+{
+    calls << QStringLiteral("leaveToMenu %1 %2")
+                 .arg(sectionNames(section).list, showSectionList ? "show" : "hide");
+    if (screen)
+        screen->hide();
+}
+
+void FakeNavigator::showMenu(QWidget *from)
+{
+    calls << QStringLiteral("showMenu");
+    if (from)
+        from->hide();
+}
+
+void FakeNavigator::repeatExercise(const QString &code)
+{
+    calls << QStringLiteral("repeat ") + code;
+    if (onRepeat)
+        onRepeat(code);
+}
+
+void FakeNavigator::showResults(QWidget *from, bool hideFrom)
+{
+    calls << QStringLiteral("showResults %1").arg(hideFrom ? "hide" : "keep");
+    if (from && hideFrom)
+        from->hide();
+}
+
+void FakeNavigator::hideSectionList(Section section)
+{
+    calls << QStringLiteral("hideSectionList ") + sectionNames(section).list;
+}
+
+void FakeNavigator::setMenuPictureVisible(const QString &name, bool visible)
+{
+    calls << QStringLiteral("menuPicture %1 %2").arg(name, visible ? "show" : "hide");
+}
+
+void FakeNavigator::setMenuExitIconVisible(bool visible)
+{
+    calls << QStringLiteral("menuExitIcon %1").arg(visible ? "show" : "hide");
+}
+
+void pressKey(QWidget *target, int key, const QString &text, Qt::KeyboardModifiers modifiers,
+              quint32 scanCode)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, scanCode, 0, 0, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, scanCode, 0, 0, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void releaseKey(QWidget *target, int key, quint32 scanCode)
+{
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, scanCode, 0, 0, QString());
+    QApplication::sendEvent(target, &release);
+}
+
+void typeText(QWidget *target, const QString &text)
+{
+    for (QChar c : text) {
+        const int key = c.isLetter() ? c.toUpper().unicode() : c.unicode();
+        const Qt::KeyboardModifiers modifiers =
+            c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+        pressKey(target, key, QString(c), modifiers);
+    }
+}
+
+void hover(QWidget *widget, QPoint at)
+{
+    if (at.x() < 0)
+        at = widget->rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void leftClick(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QString fileText1251(const QString &path)
+{
+    QStringDecoder decoder("windows-1251");
+    return decoder.decode(fileBytes(path));
+}
+
+ExerciseRig::ExerciseRig(std::unique_ptr<Exercise> exercise)
+    : services(fakes.take())
+    , logPath(folder.filePath(QStringLiteral("log.txt")))
+    , log(pupil, *services->settings, *services->clock, logPath)
+{
+    stage.resize(1024, 768);
+    screen = new ExerciseScreen(ScreenContext{*services, pupil, log, navigator}, std::move(exercise),
+                                &stage);
+    stage.show();
+    navigator.onRepeat = [this](const QString &) { open(); };
+}
+
+ExerciseRig::~ExerciseRig()
+{
+    delete screen;
+}
+
+void ExerciseRig::open()
+{
+    screen->show();
+    screen->raise();
+    screen->activate();
+}
+
+QString ExerciseRig::text(const QString &name) const
+{
+    QWidget *widget = find(name);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    return widget->property("title").toString();
+}
+
+} // namespace zorbiks::test

@@ -1,0 +1,91 @@
+#pragma once
+
+// Helpers of the screen tests: a recording navigator, key and mouse input,
+// the log file as text, and a rig that puts one exercise screen on a stage
+// of its own with fake services.
+
+#include "exercise/Exercise.h"
+#include "exercise/ExerciseScreen.h"
+#include "exercise/Navigator.h"
+#include "exercise/ResultsLog.h"
+#include "platform/FakeServices.h"
+#include "pupil/PupilRecord.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <functional>
+
+namespace zorbiks::test {
+
+class FakeNavigator final : public Navigator {
+public:
+    QSize stageSize() const override { return {1024, 768}; }
+    ScreenMetrics metrics() const override { return ScreenMetrics(96); }
+    double workWindowTop() const override { return top; }
+    void leaveToMenu(QWidget *screen, Section section, bool showSectionList) override;
+    void showMenu(QWidget *from) override;
+    void repeatExercise(const QString &code) override;
+    void showResults(QWidget *from, bool hideFrom) override;
+    void hideSectionList(Section section) override;
+    void enableMenuPictures() override { calls << QStringLiteral("enableMenuPictures"); }
+    void setMenuPictureVisible(const QString &name, bool visible) override;
+    void setMenuExitIconVisible(bool visible) override;
+    void showTeacherScreen() override { calls << QStringLiteral("showTeacherScreen"); }
+    void returnToRegistration() override { calls << QStringLiteral("returnToRegistration"); }
+    void endProgram() override { calls << QStringLiteral("endProgram"); }
+
+    QStringList calls;
+    double top = 885;
+    // What pressing a question's button does (the real menu opens the
+    // exercise again).
+    std::function<void(const QString &code)> onRepeat;
+};
+
+// A key press and release carrying `text`, as a keyboard would send it.
+void pressKey(QWidget *target, int key, const QString &text = QString(),
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0);
+void releaseKey(QWidget *target, int key, quint32 scanCode = 0);
+// Types every character of `text` (Cyrillic too) as a key press and release.
+void typeText(QWidget *target, const QString &text);
+// A mouse move without buttons over the widget's centre (or `at`).
+void hover(QWidget *widget, QPoint at = QPoint(-1, -1));
+void leftClick(QWidget *widget);
+
+QByteArray fileBytes(const QString &path);
+// The log file decoded from Windows-1251.
+QString fileText1251(const QString &path);
+
+struct ExerciseRig {
+    explicit ExerciseRig(std::unique_ptr<Exercise> exercise);
+    ~ExerciseRig();
+
+    // What the stage does when it opens the screen: show, then activate.
+    void open();
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        T *widget = screen->findChild<T *>(name);
+        if (!widget)
+            qFatal("no child named %s", qPrintable(name));
+        return widget;
+    }
+    void click(const QString &name) { leftClick(find(name)); }
+    QString logText() const { return fileText1251(logPath); }
+    bool visible(const QString &name) const { return find(name)->isVisible(); }
+    bool enabled(const QString &name) const { return find(name)->isEnabled(); }
+    QString text(const QString &name) const;
+
+    FakeServices fakes;
+    std::unique_ptr<Services> services;
+    PupilRecord pupil;
+    QTemporaryDir folder;
+    QString logPath;
+    ResultsLog log;
+    FakeNavigator navigator;
+    QWidget stage;
+    ExerciseScreen *screen = nullptr;
+};
+
+} // namespace zorbiks::test
