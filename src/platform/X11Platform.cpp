@@ -100,12 +100,15 @@ public:
         engaged_ = true;
         if (!grab_)
             return;
-        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        const QString platform = QGuiApplication::platformName();
+        if (platform.startsWith(QLatin1String("wayland")) && !warned_) {
+            warned_ = true;
             std::fputs("Зорбикс: в сеансе Wayland программа не может удерживать клавиатуру; "
                        "для класса настройте сеанс X11 (см. README.md).\n",
                        stderr);
-            return;
         }
+        if (platform != QLatin1String("xcb"))
+            return;
         attempts_ = 0;
         tryGrab();
     }
@@ -114,8 +117,9 @@ public:
     {
         engaged_ = false;
         retry_.stop();
-        if (window_ && window_->windowHandle())
+        if (grabbed_ && window_ && window_->windowHandle())
             window_->windowHandle()->setKeyboardGrabEnabled(false);
+        grabbed_ = false;
     }
 
     bool isEngaged() const override { return engaged_; }
@@ -127,6 +131,7 @@ private:
     {
         QWindow *window = window_ ? window_->windowHandle() : nullptr;
         if (engaged_ && window && window->isExposed() && window->setKeyboardGrabEnabled(true)) {
+            grabbed_ = true;
             retry_.stop();
             return;
         }
@@ -138,6 +143,8 @@ private:
 
     bool grab_;
     bool engaged_ = false;
+    bool warned_ = false;
+    bool grabbed_ = false;
     int attempts_ = 0;
     QPointer<QWidget> window_;
     QTimer retry_;

@@ -1,6 +1,8 @@
 #include "support/TestSupport.h"
 
+#include "app/Startup.h"
 #include "pupil/Cp1251.h"
+#include "shell/Stage.h"
 
 #include <QApplication>
 #include <QFile>
@@ -142,6 +144,29 @@ QString ExerciseRig::text(const QString &name) const
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
         return edit->text();
     return widget->property("title").toString();
+}
+
+AppRig::AppRig(const QStringList &arguments)
+    : logPath(folder.filePath(QStringLiteral("log.txt")))
+{
+    fakes.settings->location = logPath;
+    stage = static_cast<Stage *>(startApplication(arguments, fakes.take()));
+}
+
+AppRig::~AppRig()
+{
+    delete stage;
+}
+
+QWidget *AppRig::screen(const QString &name) const
+{
+    return stage->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+}
+
+void AppRig::registerPupil(const QString &surname)
+{
+    typeText(child("Титул1", QStringLiteral("Text1")), surname);
+    click(QStringLiteral("Титул1"), QStringLiteral("Далее"));
 }
 
 } // namespace zorbiks::test

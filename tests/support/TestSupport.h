@@ -89,3 +89,41 @@ struct ExerciseRig {
 };
 
 } // namespace zorbiks::test
+
+namespace zorbiks {
+class Stage;
+}
+
+namespace zorbiks::test {
+
+// The whole program, started in-process the way main() starts it, with fake
+// services (the log goes to a file of the rig's own).
+struct AppRig {
+    explicit AppRig(const QStringList &arguments = {});
+    ~AppRig();
+
+    QWidget *screen(const QString &name) const;
+    template <typename T = QWidget>
+    T *child(const QString &screenName, const QString &name) const
+    {
+        QWidget *parent = screen(screenName);
+        T *widget = parent ? parent->findChild<T *>(name) : nullptr;
+        if (!widget)
+            qFatal("no %s in %s", qPrintable(name), qPrintable(screenName));
+        return widget;
+    }
+    void click(const QString &screenName, const QString &name)
+    {
+        leftClick(child(screenName, name));
+    }
+    // Types a surname on the registration screen and confirms it.
+    void registerPupil(const QString &surname = QStringLiteral("Петров"));
+    QString log() const { return fileText1251(logPath); }
+
+    FakeServices fakes;
+    QTemporaryDir folder;
+    QString logPath;
+    Stage *stage = nullptr;
+};
+
+} // namespace zorbiks::test

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian 12 packages that Зорбикс needs to build, run and test.
+# Only missing packages are installed; as a normal user sudo is used.
+set -eu
+
+packages="cmake make g++ ccache qt6-base-dev qt6-multimedia-dev qt6-translations-l10n \
+libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core"
+[ "${1:-}" = "--with-x-tools" ] && packages="$packages xvfb xauth xdotool imagemagick"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    run=""
+elif command -v sudo >/dev/null 2>&1; then
+    run="sudo"
+else
+    echo "Нужны права администратора для установки пакетов:$missing" >&2
+    exit 1
+fi
+echo "Устанавливаются пакеты:$missing"
+$run apt-get update
+DEBIAN_FRONTEND=noninteractive $run apt-get install -y --no-install-recommends $missing

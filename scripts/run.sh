@@ -1,0 +1,8 @@
+#!/bin/sh
+# Installs what is missing, builds and starts Зорбикс. Arguments go to the
+# program (for instance --windowed).
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+./scripts/build.sh
+exec ./build/bin/zorbiks "$@"
