@@ -18,9 +18,9 @@ constexpr int sampleRate = 22050;
 constexpr double pi = 3.14159265358979323846;
 
 struct Note {
-    double hertz;   // 0 = silence
+    double hertz; // 0 = silence
     double seconds;
-    double volume;  // 0..1
+    double volume; // 0..1
 };
 
 // One note: a sine with its first overtone, a short attack and an
@@ -38,8 +38,7 @@ void appendNote(std::vector<int16_t> &samples, const Note &note)
             envelope *= static_cast<double>(count - i) / attack;
         double value = 0.0;
         if (note.hertz > 0.0) {
-            value = std::sin(2.0 * pi * note.hertz * t) +
-                    0.3 * std::sin(4.0 * pi * note.hertz * t);
+            value = std::sin(2.0 * pi * note.hertz * t) + 0.3 * std::sin(4.0 * pi * note.hertz * t);
             value /= 1.3;
         }
         samples.push_back(static_cast<int16_t>(value * envelope * note.volume * 30000.0));

@@ -18,14 +18,12 @@ namespace zorbiks {
 
 namespace {
 
-template <typename T>
-ExerciseFactory exercise()
+template <typename T> ExerciseFactory exercise()
 {
     return [] { return std::make_unique<T>(); };
 }
 
-template <typename T>
-ScreenFactory screen()
+template <typename T> ScreenFactory screen()
 {
     return [](const ScreenContext &context, QWidget *parent) -> Screen * {
         return new T(context, parent);

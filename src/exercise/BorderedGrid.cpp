@@ -19,8 +19,9 @@ BorderedGrid::BorderedGrid(const QList<QStringList> &texts, const QSize &cellSiz
             Colours::setBackground(label, Qt::white);
             Colours::setTextColour(label, Qt::black);
             // Neighbouring cells share their border line.
-            label->setGeometry(int(column) * (cellSize.width() - 1), int(row) * (cellSize.height() - 1),
-                               cellSize.width(), cellSize.height());
+            label->setGeometry(int(column) * (cellSize.width() - 1),
+                               int(row) * (cellSize.height() - 1), cellSize.width(),
+                               cellSize.height());
             line.append(label);
         }
         columns = std::max(columns, static_cast<int>(texts[row].size()));

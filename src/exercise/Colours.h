@@ -8,15 +8,15 @@ class QWidget;
 
 namespace zorbiks::Colours {
 
-inline const QColor lightYellow{255, 255, 192};  // labels-as-buttons at rest, frames
-inline const QColor lightBlue{192, 192, 255};    // labels-as-buttons under the mouse
-inline const QColor optionBlue{208, 208, 255};   // answer labels of some screens under the mouse
-inline const QColor lightGrey{224, 224, 224};    // `ОК`, `Сдаюсь` at rest
-inline const QColor lavender{221, 221, 255};     // work area, question buttons at rest
-inline const QColor red{255, 0, 0};              // feedback line
-inline const QColor darkBlue{0, 0, 192};         // captions, help text
-inline const QColor taskBlue{0, 0, 128};         // task texts
-inline const QColor titleBlue{0, 0, 255};        // work windows' title bars and borders
+inline const QColor lightYellow{255, 255, 192}; // labels-as-buttons at rest, frames
+inline const QColor lightBlue{192, 192, 255};   // labels-as-buttons under the mouse
+inline const QColor optionBlue{208, 208, 255};  // answer labels of some screens under the mouse
+inline const QColor lightGrey{224, 224, 224};   // `ОК`, `Сдаюсь` at rest
+inline const QColor lavender{221, 221, 255};    // work area, question buttons at rest
+inline const QColor red{255, 0, 0};             // feedback line
+inline const QColor darkBlue{0, 0, 192};        // captions, help text
+inline const QColor taskBlue{0, 0, 128};        // task texts
+inline const QColor titleBlue{0, 0, 255};       // work windows' title bars and borders
 inline const QColor windowBackground{246, 246, 255};
 
 // Paints a widget's background; transparent = the colour is kept but not

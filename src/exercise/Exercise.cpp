@@ -6,8 +6,8 @@ Exercise::Exercise(ExerciseTraits traits)
     : traits_(std::move(traits))
 {
     if (traits_.windowTitle.isEmpty())
-        traits_.windowTitle = QStringLiteral("Вопрос %1 (%2)")
-                                  .arg(traits_.code, sectionNames(section()).title);
+        traits_.windowTitle =
+            QStringLiteral("Вопрос %1 (%2)").arg(traits_.code, sectionNames(section()).title);
 }
 
 bool Exercise::isCorrect(const QString &) const
@@ -30,13 +30,12 @@ QString Exercise::logToken(Attempt attempt, int) const
     const QString head = QLatin1Char(' ') + traits_.code;
     switch (attempt) {
     case Attempt::Correct:
-        return head + (traits_.correctTokenBlank ? QStringLiteral(" - да, ")
-                                                 : QStringLiteral(" - да,"));
+        return head +
+               (traits_.correctTokenBlank ? QStringLiteral(" - да, ") : QStringLiteral(" - да,"));
     case Attempt::Wrong:
-        return head + (traits_.wrongTokenBlank ? QStringLiteral(" - нет, ")
-                                               : QStringLiteral(" - нет,"));
-    case Attempt::GiveUp:
-        return head + QStringLiteral(" - пропуск, ");
+        return head +
+               (traits_.wrongTokenBlank ? QStringLiteral(" - нет, ") : QStringLiteral(" - нет,"));
+    case Attempt::GiveUp: return head + QStringLiteral(" - пропуск, ");
     }
     return {};
 }

@@ -32,18 +32,18 @@ enum class Attempt { Correct, Wrong, GiveUp };
 
 // What the key filter makes of one typed character (a Windows-1251 code).
 struct KeyVerdict {
-    ushort code = 0;  // the character to enter; 0 = discard it
-    QString warning;  // shown on `КакойОтвет`, with the sound "нет", when not empty
+    ushort code = 0; // the character to enter; 0 = discard it
+    QString warning; // shown on `КакойОтвет`, with the sound "нет", when not empty
     std::optional<KeyboardLayoutKind> layout; // the layout to switch to
 };
 
 struct ExerciseTraits {
     QString code; // "К1" … "И8"
     ExerciseKind kind = ExerciseKind::Typed;
-    QString windowTitle;                      // default "Вопрос К1 (Кодирование информации)"
+    QString windowTitle; // default "Вопрос К1 (Кодирование информации)"
     QString headingName = QStringLiteral("Заголовок");
     QString taskCaption = QStringLiteral("Задание");
-    QString answersCaption;                   // choice kind: the caption of `Ответы`
+    QString answersCaption; // choice kind: the caption of `Ответы`
     // One caption per explanation frame: one frame is `Пояснение`, two are
     // `Пояснение1` and `Пояснение2`.
     QStringList explanationCaptions = {QStringLiteral(" Пояснение")};
@@ -102,10 +102,10 @@ struct ChoiceOption {
 // The frames ExerciseScreen has made for the exercise to fill, once, when the
 // screen is created.
 struct ExerciseView {
-    QWidget *screen = nullptr;          // the work window itself
-    QGroupBox *task = nullptr;          // `Задание`
-    QList<QGroupBox *> explanations;    // `Пояснение`, or `Пояснение1` and `Пояснение2`
-    QGroupBox *answers = nullptr;       // `Ответы` (choice kind)
+    QWidget *screen = nullptr; // the work window itself
+    QGroupBox *task = nullptr; // `Задание`
+    QList<QGroupBox *> explanations; // `Пояснение`, or `Пояснение1` and `Пояснение2`
+    QGroupBox *answers = nullptr; // `Ответы` (choice kind)
     ScreenMetrics metrics;
     // Filled by a choice exercise: its answer controls in order (option 1 first).
     QList<ChoiceOption> options;

@@ -13,8 +13,8 @@
 
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 
 namespace zorbiks {
@@ -134,8 +134,10 @@ void ExerciseScreen::buildTypedControls()
     answer_->resize(metrics.px(answerSize));
     answer_->setCharacterFilter([this](ushort code) { return filterCharacter(code); });
     if (traits_.ctrlAltToResults)
-        answer_->setKeyDownHook([this](const QKeyEvent &event) { return shortcutToResults(event); });
-    connect(answer_, &QLineEdit::textChanged, this, [this](const QString &text) { answerText_ = text; });
+        answer_->setKeyDownHook(
+            [this](const QKeyEvent &event) { return shortcutToResults(event); });
+    connect(answer_, &QLineEdit::textChanged, this,
+            [this](const QString &text) { answerText_ = text; });
     connect(answer_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);

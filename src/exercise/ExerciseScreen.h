@@ -76,18 +76,18 @@ private:
     std::unique_ptr<Exercise> exercise_;
     const ExerciseTraits &traits_;
 
-    Picture *exitIcon_ = nullptr;  // `Image1`
-    Picture *logo_ = nullptr;      // `Image3`
-    QGroupBox *task_ = nullptr;    // `Задание`
+    Picture *exitIcon_ = nullptr;        // `Image1`
+    Picture *logo_ = nullptr;            // `Image3`
+    QGroupBox *task_ = nullptr;          // `Задание`
     FilteredLineEdit *answer_ = nullptr; // `Ответ`
     QPushButton *ok_ = nullptr;          // `ОК`
     QPushButton *giveUp_ = nullptr;      // `Сдаюсь`
     QGroupBox *answers_ = nullptr;       // `Ответы`
     QLabel *feedback_ = nullptr;         // `КакойОтвет`
     QList<QGroupBox *> explanations_;
-    HoverLabel *menu_ = nullptr;      // `Меню`
-    HoverLabel *questions_ = nullptr; // `Вопросы`
-    HoverLabel *repeat_ = nullptr;    // `Повтор`
+    HoverLabel *menu_ = nullptr;          // `Меню`
+    HoverLabel *questions_ = nullptr;     // `Вопросы`
+    HoverLabel *repeat_ = nullptr;        // `Повтор`
     FilteredLineEdit *keySink_ = nullptr; // `Text1`
     WindowsKeyGuard *guard_ = nullptr;
     ExerciseView view_;

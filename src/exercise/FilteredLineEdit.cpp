@@ -56,9 +56,8 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
     }
     const QString text = event->text();
     const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-    const bool filtered = filter_ && !text.isEmpty() && !shortcut &&
-                          event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab &&
-                          event->key() != Qt::Key_Delete;
+    const bool filtered = filter_ && !text.isEmpty() && !shortcut && event->key() != Qt::Key_Tab &&
+                          event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Delete;
     if (!filtered) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -72,9 +72,8 @@ GapLabel::GapLabel(const QString &text, QWidget *parent)
 int GapLabel::heightForWidth(int width) const
 {
     const QMargins m = contentsMargins();
-    const double height =
-        layOut(text(), font(), alignment(), width - m.left() - m.right(),
-               [](const Paragraph &, QTextLayout &, double) {});
+    const double height = layOut(text(), font(), alignment(), width - m.left() - m.right(),
+                                 [](const Paragraph &, QTextLayout &, double) {});
     return static_cast<int>(std::ceil(height)) + m.top() + m.bottom();
 }
 
@@ -155,8 +154,8 @@ void GapLabel::placeOverlays()
 void GapLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QRectF area = contentsRect();
     layOut(text(), font(), alignment(), area.width(),
            [&](const Paragraph &, QTextLayout &layout, double top) {

@@ -11,9 +11,8 @@ QList<ChoiceOption> addOptions(QWidget *frame, const ScreenMetrics &metrics, con
                                const QStringList &captions, const OptionStyle &style,
                                Qt::Orientation orientation, const QStringList &toolTips)
 {
-    auto *layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight
-                                                                : QBoxLayout::TopToBottom,
-                                  frame);
+    auto *layout = new QBoxLayout(
+        orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, frame);
     layout->setContentsMargins(6, 4, 6, 4);
     QList<ChoiceOption> options;
     for (qsizetype i = 0; i < captions.size(); ++i) {

@@ -12,7 +12,7 @@ namespace zorbiks {
 class HoverLabel;
 
 struct OptionStyle {
-    QSizeF size{1200, 420};   // twips
+    QSizeF size{1200, 420}; // twips
     double pointSize = 12;
     bool bold = true;
     bool wordWrap = false;

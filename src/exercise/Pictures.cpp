@@ -41,8 +41,8 @@ void exitCross(QPainter &painter, const QRectF &area)
     painter.setBrush(QColor(230, 60, 50));
     painter.drawRoundedRect(box, 4, 4);
     painter.setPen(QPen(Qt::white, std::max(2.0, area.width() / 8), Qt::SolidLine, Qt::RoundCap));
-    const QRectF inner = box.adjusted(box.width() * 0.28, box.height() * 0.28,
-                                      -box.width() * 0.28, -box.height() * 0.28);
+    const QRectF inner = box.adjusted(box.width() * 0.28, box.height() * 0.28, -box.width() * 0.28,
+                                      -box.height() * 0.28);
     painter.drawLine(inner.topLeft(), inner.bottomRight());
     painter.drawLine(inner.topRight(), inner.bottomLeft());
 }
@@ -80,9 +80,9 @@ void titlePicture(QPainter &painter, const QRectF &area)
     painter.setPen(QColor(255, 255, 255, 70));
     const QString row = QStringLiteral("1 0 1 1 0 0 1 0 1 1 1 0 1 0 0 1 0 1 1 0 1 0 1 1");
     for (int i = 0; i < 8; ++i)
-        painter.drawText(QPointF(area.left() + 10 - (i % 3) * 9,
-                                 area.top() + (i + 1) * area.height() / 8.5),
-                         row);
+        painter.drawText(
+            QPointF(area.left() + 10 - (i % 3) * 9, area.top() + (i + 1) * area.height() / 8.5),
+            row);
 
     const QRectF badge(area.left() + area.width() * 0.04, area.top() + area.height() * 0.2,
                        area.height() * 0.6, area.height() * 0.6);

@@ -33,8 +33,8 @@ bool appendDurably(const QString &path, const QByteArray &bytes)
     const bool sized = ::fstat(fd, &before) == 0;
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written,
-                                  static_cast<size_t>(bytes.size() - written));
+        const ssize_t n =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -60,8 +60,7 @@ ResultsLog::ResultsLog(PupilRecord &pupil, SettingsStore &settings, Clock &clock
     , settings_(settings)
     , clock_(clock)
     , defaultLocation_(std::move(defaultLocation))
-{
-}
+{}
 
 QString ResultsLog::defaultLocationOfThisSystem()
 {
@@ -81,8 +80,8 @@ QString ResultsLog::location() const
 
 QString ResultsLog::numberText(int value)
 {
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
-           QString::number(qAbs(value)) + QLatin1Char(' ');
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(qAbs(value)) +
+           QLatin1Char(' ');
 }
 
 QString ResultsLog::totalLine(const PupilRecord &pupil)

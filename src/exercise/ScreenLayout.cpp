@@ -1,6 +1,5 @@
 #include "exercise/ScreenLayout.h"
 
-
 namespace zorbiks::ScreenLayout {
 
 namespace {
@@ -174,18 +173,17 @@ ExerciseGeometry exerciseScreen(const ExerciseInput &in)
     } else {
         g.answers = QRectF((w - in.answers.width()) * row.answerLeftFactor, answerTop,
                            in.answers.width(), in.answers.height());
-        answerBottom = row.feedbackBelowLastAnswerLabel
-                           ? g.answers.top() + in.lastAnswerLabelBottom
-                           : g.answers.bottom();
+        answerBottom = row.feedbackBelowLastAnswerLabel ? g.answers.top() + in.lastAnswerLabelBottom
+                                                        : g.answers.bottom();
     }
     g.feedback = centredIn(w, answerBottom + row.feedbackGap, in.feedback);
 
     if (!in.explanations.isEmpty()) {
         const QSizeF first = in.explanations.first();
-        const double anchor = row.firstAnchor == Anchor::LabelUnderTask
-                                  ? (in.labelUnderTaskBottom >= 0 ? in.labelUnderTaskBottom
-                                                                  : g.task.bottom())
-                                  : g.feedback.bottom();
+        const double anchor =
+            row.firstAnchor == Anchor::LabelUnderTask
+                ? (in.labelUnderTaskBottom >= 0 ? in.labelUnderTaskBottom : g.task.bottom())
+                : g.feedback.bottom();
         QRectF rect = centredIn(w, anchor + row.explanationGap, first);
         if (row.firstLeftFactorOfWidth >= 0)
             rect.moveLeft(w * row.firstLeftFactorOfWidth);
@@ -193,8 +191,8 @@ ExerciseGeometry exerciseScreen(const ExerciseInput &in)
     }
     if (in.explanations.size() > 1) {
         const double gap = row.secondGap < 0 ? 0 : row.secondGap;
-        const double anchor = row.secondAnchor == Anchor::Feedback ? g.feedback.bottom()
-                                                                   : g.explanations[0].bottom();
+        const double anchor =
+            row.secondAnchor == Anchor::Feedback ? g.feedback.bottom() : g.explanations[0].bottom();
         g.explanations.append(centredIn(w, anchor + gap, in.explanations[1]));
     }
 
@@ -225,8 +223,8 @@ ResultsGeometry resultsScreen(const ResultsInput &in)
     g.logo = QRectF(100, 60, in.logo.width(), in.logo.height());
 
     g.task = centredIn(w, frame.taskTop, in.task);
-    g.greeting = centredIn(in.task.width(), (in.task.height() - in.greeting.height()) / 2,
-                           in.greeting);
+    g.greeting =
+        centredIn(in.task.width(), (in.task.height() - in.greeting.height()) / 2, in.greeting);
     g.verdictFrame = QRectF((w - in.verdictFrame.width()) * 0.6, g.task.bottom() + 50,
                             in.verdictFrame.width(), in.verdictFrame.height());
     g.verdict = centredIn(in.verdictFrame.width(),
@@ -332,8 +330,8 @@ TeacherGeometry teacherScreen(const TeacherInput &in)
     const double H = in.screen.height();
     TeacherGeometry g;
     g.heading = centredIn(W, H * 0.055, in.heading);
-    g.frame = QRectF((W - in.frameWidth) / 2, g.heading.bottom() + H * 0.01, in.frameWidth,
-                     H * 0.8);
+    g.frame =
+        QRectF((W - in.frameWidth) / 2, g.heading.bottom() + H * 0.01, in.frameWidth, H * 0.8);
     g.instructionsHeight = H * 0.7;
     g.textPointSize = H >= 10000 ? 10 : 8;
     return g;

@@ -75,8 +75,8 @@ struct ExerciseInput {
     QSizeF heading;
     QSizeF task; // `Задание`
     bool typed = true;
-    QSizeF answer, ok, giveUp; // typed kind
-    QSizeF answers;            // choice kind: the answer frame
+    QSizeF answer, ok, giveUp;        // typed kind
+    QSizeF answers;                   // choice kind: the answer frame
     double lastAnswerLabelBottom = 0; // relative to the answer frame's top
     double labelUnderTaskBottom = -1; // relative to the window; < 0: the task's bottom
     QSizeF feedback;                  // `КакойОтвет`
@@ -109,8 +109,8 @@ struct ResultsInput {
     double menuTabStripBottom = 0;
     double titleBarHeight = 0;
     QSizeF heading, exitIcon, logo;
-    QSizeF task;     // `Задание`, holding the greeting `Уважаемый`
-    QSizeF greeting; // `Уважаемый`
+    QSizeF task;                  // `Задание`, holding the greeting `Уважаемый`
+    QSizeF greeting;              // `Уважаемый`
     QSizeF verdictFrame, verdict; // `Оц`, `Оценка`
     QSizeF figures;               // `Рез`
     QSizeF question;              // `Frame1`
@@ -168,11 +168,11 @@ struct MenuInput {
 struct MenuGeometry {
     QRectF titleStrip, logo, exitIcon, title;
     double titlePointSize = 0;
-    QRectF tabStrip, workArea;                   // screen coordinates
-    std::array<QRectF, tabCount> tabs;           // relative to the tab strip
-    std::array<QRectF, tabCount> tabCaptions;    // relative to their tab
-    std::array<double, 4> listLefts{};           // `код`, `лог`, `про`, `инф` in the work area
-    double tabHeight = 0;                        // for the next pass
+    QRectF tabStrip, workArea;                // screen coordinates
+    std::array<QRectF, tabCount> tabs;        // relative to the tab strip
+    std::array<QRectF, tabCount> tabCaptions; // relative to their tab
+    std::array<double, 4> listLefts{}; // `код`, `лог`, `про`, `инф` in the work area
+    double tabHeight = 0;              // for the next pass
 };
 
 MenuGeometry mainMenu(const MenuInput &input);

@@ -8,9 +8,9 @@ namespace zorbiks {
 enum class Section { Encoding, Logic, Programming, InfoTech };
 
 struct SectionNames {
-    QString title;       // "Кодирование информации": tab caption, `Вопросы` caption
-    QString list;        // the main menu's question list: "код"
-    QString tabPicture;  // the tab's normal picture: "кодир"
+    QString title; // "Кодирование информации": tab caption, `Вопросы` caption
+    QString list;       // the main menu's question list: "код"
+    QString tabPicture; // the tab's normal picture: "кодир"
 };
 
 const SectionNames &sectionNames(Section section);

@@ -103,7 +103,8 @@ void WorkWindow::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setPen(QPen(Colours::titleBlue, 2));
     for (const QLineF &line : borders_)
-        painter.drawLine(QLineF(m.px(line.x1()), m.px(line.y1()), m.px(line.x2()), m.px(line.y2())));
+        painter.drawLine(
+            QLineF(m.px(line.x1()), m.px(line.y1()), m.px(line.x2()), m.px(line.y2())));
 }
 
 void WorkWindow::mouseMoveEvent(QMouseEvent *event)

@@ -4,8 +4,7 @@ namespace zorbiks {
 
 namespace {
 
-template <typename T, typename Seam>
-T *install(std::unique_ptr<Seam> &slot)
+template <typename T, typename Seam> T *install(std::unique_ptr<Seam> &slot)
 {
     auto fake = std::make_unique<T>();
     T *raw = fake.get();
@@ -25,8 +24,7 @@ FakeServices::FakeServices()
     , printer(install<FakePrinter>(services->printer))
     , pointer(install<FakePointerInput>(services->pointer))
     , lock(install<FakeTaskManagerLock>(services->lock))
-{
-}
+{}
 
 std::unique_ptr<Services> FakeServices::take()
 {

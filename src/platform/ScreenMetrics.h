@@ -17,8 +17,7 @@ class ScreenMetrics {
 public:
     explicit constexpr ScreenMetrics(double logicalDpi = 96.0)
         : twipsPerPixel_(1440.0 / logicalDpi)
-    {
-    }
+    {}
 
     constexpr double twipsPerPixel() const { return twipsPerPixel_; }
 

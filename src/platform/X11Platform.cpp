@@ -56,10 +56,10 @@ private:
                     continue;
                 const QString text = QString::fromUtf8(name);
                 XFree(name);
-                const bool matches = layout == KeyboardLayoutKind::Russian
-                                         ? text.startsWith(QLatin1String("Russian"))
-                                         : text == QLatin1String("English (US)") ||
-                                               text == QLatin1String("English");
+                const bool matches =
+                    layout == KeyboardLayoutKind::Russian
+                        ? text.startsWith(QLatin1String("Russian"))
+                        : text == QLatin1String("English (US)") || text == QLatin1String("English");
                 if (matches)
                     found = group;
             }

@@ -44,15 +44,15 @@ unsigned short LatinToCyrillic(unsigned short code, int lastKeyDown)
     case '?': return ',';
     // The Russian layout's own characters on the key 191 and on the digit
     // keys pass; typed on their Latin-layout keys they are letters.
-    case ',': return lastKeyDown == KeyCode::Slash ? ',' : 225;   // б
-    case '.': return lastKeyDown == KeyCode::Slash ? '.' : 254;   // ю
-    case '/': return lastKeyDown == KeyCode::Slash ? '.' : 254;   // ю
-    case '"': return lastKeyDown == KeyCode::Digit2 ? '"' : 221;  // Э
-    case '@': return lastKeyDown == KeyCode::Digit2 ? '"' : 221;  // Э
-    case ';': return lastKeyDown == KeyCode::Digit4 ? ';' : 230;  // ж
-    case '$': return lastKeyDown == KeyCode::Digit4 ? ';' : 230;  // ж
-    case ':': return lastKeyDown == KeyCode::Digit6 ? ':' : 198;  // Ж
-    case '^': return lastKeyDown == KeyCode::Digit6 ? ':' : 198;  // Ж
+    case ',': return lastKeyDown == KeyCode::Slash ? ',' : 225;  // б
+    case '.': return lastKeyDown == KeyCode::Slash ? '.' : 254;  // ю
+    case '/': return lastKeyDown == KeyCode::Slash ? '.' : 254;  // ю
+    case '"': return lastKeyDown == KeyCode::Digit2 ? '"' : 221; // Э
+    case '@': return lastKeyDown == KeyCode::Digit2 ? '"' : 221; // Э
+    case ';': return lastKeyDown == KeyCode::Digit4 ? ';' : 230; // ж
+    case '$': return lastKeyDown == KeyCode::Digit4 ? ';' : 230; // ж
+    case ':': return lastKeyDown == KeyCode::Digit6 ? ':' : 198; // Ж
+    case '^': return lastKeyDown == KeyCode::Digit6 ? ':' : 198; // Ж
     default: return code;
     }
 }

@@ -25,16 +25,15 @@ QString verdictText(Verdict verdict)
         return QStringLiteral("Результат неважный. Надо ещё позаниматься информатикой!");
     case Verdict::Fair:
         return QStringLiteral("Результат не очень хороший. Надо ещё позаниматься информатикой!");
-    case Verdict::Good:
-        return QStringLiteral("Неплохо, но не надо успокаиваться на достигнутом!");
+    case Verdict::Good: return QStringLiteral("Неплохо, но не надо успокаиваться на достигнутом!");
     }
     return {};
 }
 
 QString greeting(const QString &pupilName)
 {
-    const bool feminine = pupilName.endsWith(QStringLiteral("а")) ||
-                          pupilName.endsWith(QStringLiteral("я"));
+    const bool feminine =
+        pupilName.endsWith(QStringLiteral("а")) || pupilName.endsWith(QStringLiteral("я"));
     return QStringLiteral("Уважаем") + (feminine ? QStringLiteral("ая") : QStringLiteral("ый")) +
            QStringLiteral("  ") + pupilName + QLatin1Char('!');
 }

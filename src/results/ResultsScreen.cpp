@@ -189,8 +189,7 @@ void ResultsScreen::activate()
     const ResultsPage::Verdict verdict =
         ResultsPage::verdictFor(pupil.TasksShown, pupil.CorrectTotal);
     switch (verdict) {
-    case ResultsPage::Verdict::TooLittle:
-        break;
+    case ResultsPage::Verdict::TooLittle: break;
     case ResultsPage::Verdict::Poor:
         poor_->show();
         context_.services.sounds->play(QStringLiteral("FANFAR08"));
@@ -289,8 +288,7 @@ void ResultsScreen::print()
     const PrintResult result = context_.services.printer->print(
         ResultsPage::printedLines(context_.services.clock->now(), context_.pupil));
     switch (result.outcome) {
-    case PrintResult::Outcome::Printed:
-        break;
+    case PrintResult::Outcome::Printed: break;
     case PrintResult::Outcome::SavedAsPdf:
         askPrint_->setText(QStringLiteral("Принтер не найден. Страница сохранена в файл: ") +
                            result.path);

@@ -2,10 +2,10 @@
 
 #include "exercise/Colours.h"
 #include "exercise/FilteredLineEdit.h"
+#include "exercise/Fonts.h"
 #include "exercise/Navigator.h"
 #include "exercise/ResultsLog.h"
 #include "exercise/ScreenLayout.h"
-#include "exercise/Fonts.h"
 #include "platform/KeyCodes.h"
 #include "platform/Services.h"
 #include "pupil/PupilRecord.h"
@@ -159,8 +159,7 @@ ushort TeacherScreen::filterAddressCharacter(ushort code)
     case 222: // Ю
         context_.services.sounds->beep();
         return 0;
-    default:
-        break;
+    default: break;
     }
     if (code >= 192 && code <= 255) {
         context_.services.keyboardLayout->activate(KeyboardLayoutKind::UsEnglish);

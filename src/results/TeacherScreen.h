@@ -34,13 +34,13 @@ private:
     void refuse(const QString &message);
 
     ScreenContext context_;
-    QLabel *heading_ = nullptr;      // `Label2`
-    QGroupBox *frame_ = nullptr;     // `Frame1`
-    QLabel *about_ = nullptr;        // `Label3`
+    QLabel *heading_ = nullptr;           // `Label2`
+    QGroupBox *frame_ = nullptr;          // `Frame1`
+    QLabel *about_ = nullptr;             // `Label3`
     FilteredLineEdit *address_ = nullptr; // `Text2`
-    QLabel *message_ = nullptr;      // `Label4`
-    QLabel *instructions_ = nullptr; // `Label1`
-    QWidget *keySink_ = nullptr;     // `Text1`
+    QLabel *message_ = nullptr;           // `Label4`
+    QLabel *instructions_ = nullptr;      // `Label1`
+    QWidget *keySink_ = nullptr;          // `Text1`
 };
 
 } // namespace zorbiks

@@ -17,8 +17,8 @@ namespace {
 
 const QString indent = QStringLiteral("        ");
 
-const QString itemA = QStringLiteral(
-    "а) отрицание (инверсия, логическое НЕ) обозначается    (например,   А);");
+const QString itemA =
+    QStringLiteral("а) отрицание (инверсия, логическое НЕ) обозначается    (например,   А);");
 const QString itemB = QStringLiteral(
     " б) конъюнкция (логическое умножение, логическое И) обозначается /\\ (например, А /\\ В) "
     "либо     (например, А    В); ");

@@ -1,8 +1,8 @@
 #include "shell/MainMenu.h"
 
 #include "exercise/Colours.h"
-#include "exercise/Fonts.h"
 #include "exercise/FilteredLineEdit.h"
+#include "exercise/Fonts.h"
 #include "exercise/HoverLabel.h"
 #include "exercise/Navigator.h"
 #include "exercise/Pictures.h"
@@ -79,16 +79,18 @@ void paintListPanel(QPainter &painter, const QRectF &area)
     painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-const std::array<QString, 6> tabNames = {
-    QStringLiteral("кодир"), QStringLiteral("логика"), QStringLiteral("прогр"),
-    QStringLiteral("инфор"), QStringLiteral("Рез"), QStringLiteral("справка")};
+const std::array<QString, 6> tabNames = {QStringLiteral("кодир"), QStringLiteral("логика"),
+                                         QStringLiteral("прогр"), QStringLiteral("инфор"),
+                                         QStringLiteral("Рез"),   QStringLiteral("справка")};
 const std::array<QString, 6> highlightedNames = {
     QStringLiteral("кодир2"), QStringLiteral("логика2"), QStringLiteral("прогр2"),
-    QStringLiteral("инфор2"), QStringLiteral("рез2"), QStringLiteral("справка2")};
-const std::array<QString, 6> tabCaptions = {
-    QStringLiteral("Кодирование информации"), QStringLiteral("Логические основы компьютера"),
-    QStringLiteral("Программирование"), QStringLiteral("Информационные технологии"),
-    QStringLiteral("Результат"), QStringLiteral("Справка")};
+    QStringLiteral("инфор2"), QStringLiteral("рез2"),    QStringLiteral("справка2")};
+const std::array<QString, 6> tabCaptions = {QStringLiteral("Кодирование информации"),
+                                            QStringLiteral("Логические основы компьютера"),
+                                            QStringLiteral("Программирование"),
+                                            QStringLiteral("Информационные технологии"),
+                                            QStringLiteral("Результат"),
+                                            QStringLiteral("Справка")};
 
 void paintButton(QPushButton *button, const QColor &colour)
 {
@@ -234,8 +236,9 @@ void MainMenu::buildWorkArea()
             button->setEnabled(false);
             Colours::setTextColour(button, QColor(150, 150, 150));
         }
-        button->setGeometry(m.px(QRectF(listIndent, firstButtonTop + buttonPitch * list.buttons.size(),
-                                        buttonWidth, buttonHeight)));
+        button->setGeometry(
+            m.px(QRectF(listIndent, firstButtonTop + buttonPitch * list.buttons.size(), buttonWidth,
+                        buttonHeight)));
         const qsizetype index = list.buttons.size();
         list.buttons.append(button);
         watchHover(button, [this, l, index] {
@@ -250,8 +253,8 @@ void MainMenu::buildWorkArea()
                 [this, code = question.code] { emit questionChosen(code); });
     }
     for (List &list : lists_) {
-        const double height = firstButtonTop + buttonPitch * (list.buttons.size() - 1) +
-                              buttonHeight + 120;
+        const double height =
+            firstButtonTop + buttonPitch * (list.buttons.size() - 1) + buttonHeight + 120;
         list.panel->resize(m.px(QSizeF(listIndent * 2 + buttonWidth, height)));
     }
     watchClick(workArea_, [this] {

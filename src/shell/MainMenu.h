@@ -81,18 +81,18 @@ private:
 
     ScreenContext context_;
     std::function<bool(const QString &)> available_;
-    Picture *titleStrip_ = nullptr; // `Picture1`
-    Picture *logo_ = nullptr;       // `Image1`
-    QLabel *title_ = nullptr;       // `Label1`
-    Picture *exitIcon_ = nullptr;   // `Image3`
-    Picture *tabStrip_ = nullptr;   // `Picture2`
-    Picture *workArea_ = nullptr;   // `Picture3`
+    Picture *titleStrip_ = nullptr;       // `Picture1`
+    Picture *logo_ = nullptr;             // `Image1`
+    QLabel *title_ = nullptr;             // `Label1`
+    Picture *exitIcon_ = nullptr;         // `Image3`
+    Picture *tabStrip_ = nullptr;         // `Picture2`
+    Picture *workArea_ = nullptr;         // `Picture3`
     FilteredLineEdit *keySink_ = nullptr; // `Text1`
     std::array<Tab, 6> tabs_;
     std::array<List, 4> lists_;
     WindowsKeyGuard *guard_ = nullptr;
-    double tabHeight_ = 300;       // twips: a tab picture's height, as designed
-    double tabStripBottom_ = 0;    // twips
+    double tabHeight_ = 300;    // twips: a tab picture's height, as designed
+    double tabStripBottom_ = 0; // twips
 };
 
 } // namespace zorbiks

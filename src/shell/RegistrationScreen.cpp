@@ -1,8 +1,8 @@
 #include "shell/RegistrationScreen.h"
 
 #include "exercise/Colours.h"
-#include "exercise/Fonts.h"
 #include "exercise/FilteredLineEdit.h"
+#include "exercise/Fonts.h"
 #include "exercise/HoverLabel.h"
 #include "exercise/Navigator.h"
 #include "exercise/Pictures.h"
@@ -93,8 +93,8 @@ RegistrationScreen::RegistrationScreen(const ScreenContext &context, QWidget *pa
 
     next_ = makeBorderedButton(QStringLiteral("Далее"), QStringLiteral("Далее"), nextColour, this);
     next_->resize(m.px(QSizeF(1500, 450)));
-    replace_ = makeBorderedButton(QStringLiteral("Label5"), QStringLiteral("Замена секретного файла"),
-                                  replaceColour, this);
+    replace_ = makeBorderedButton(QStringLiteral("Label5"),
+                                  QStringLiteral("Замена секретного файла"), replaceColour, this);
     replace_->setFont(arialFont(8.25));
     replace_->adjustSize();
 
@@ -142,8 +142,8 @@ RegistrationScreen::RegistrationScreen(const ScreenContext &context, QWidget *pa
     codeColumn->addStretch(1);
     codeFrame_->hide();
 
-    credit_ = new QLabel(QStringLiteral("Зорбикс — тренажёр и проверка знаний по информатике"),
-                         this);
+    credit_ =
+        new QLabel(QStringLiteral("Зорбикс — тренажёр и проверка знаний по информатике"), this);
     credit_->setObjectName(QStringLiteral("Label1"));
     credit_->setFont(arialFont(8.25));
     Colours::setTextColour(credit_, QColor(64, 64, 128));
@@ -239,10 +239,9 @@ ushort RegistrationScreen::filterSurnameCharacter(ushort code)
         return 0;
     if (code == '.' && lastKey == KeyCode::Slash)
         return 0;
-    const bool latinKey = code == ',' || code == '"' || code == '\'' ||
-                          (code >= 65 && code <= 123) || code == 191 ||
-                          (code >= 58 && code <= 60) || code == '.' || code == '/' ||
-                          code == '>' || code == '?';
+    const bool latinKey =
+        code == ',' || code == '"' || code == '\'' || (code >= 65 && code <= 123) || code == 191 ||
+        (code >= 58 && code <= 60) || code == '.' || code == '/' || code == '>' || code == '?';
     if (!latinKey)
         return code;
     context_.services.keyboardLayout->activate(KeyboardLayoutKind::Russian);

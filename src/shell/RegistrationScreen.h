@@ -48,17 +48,17 @@ private:
 
     ScreenContext context_;
     bool loaded_ = false;
-    Picture *picture_ = nullptr;         // `Image1`
-    QGroupBox *registration_ = nullptr;  // `Регистрация`
-    QLabel *date_ = nullptr;             // `Дата`
+    Picture *picture_ = nullptr;          // `Image1`
+    QGroupBox *registration_ = nullptr;   // `Регистрация`
+    QLabel *date_ = nullptr;              // `Дата`
     FilteredLineEdit *surname_ = nullptr; // `Text1`
-    QLabel *prompt_ = nullptr;           // `Label2`
-    HoverLabel *next_ = nullptr;         // `Далее`
-    HoverLabel *replace_ = nullptr;      // `Label5`
-    QGroupBox *codeFrame_ = nullptr;     // `Frame1`
-    FilteredLineEdit *code_ = nullptr;   // `Text3`
-    QLabel *wrongCode_ = nullptr;        // `Label3`
-    QLabel *credit_ = nullptr;           // `Label1`
+    QLabel *prompt_ = nullptr;            // `Label2`
+    HoverLabel *next_ = nullptr;          // `Далее`
+    HoverLabel *replace_ = nullptr;       // `Label5`
+    QGroupBox *codeFrame_ = nullptr;      // `Frame1`
+    FilteredLineEdit *code_ = nullptr;    // `Text3`
+    QLabel *wrongCode_ = nullptr;         // `Label3`
+    QLabel *credit_ = nullptr;            // `Label1`
     FilteredLineEdit *keySink_ = nullptr; // `Text2`
     WindowsKeyGuard *guard_ = nullptr;
 };

@@ -249,7 +249,8 @@ void Stage::closeEvent(QCloseEvent *event)
 void Stage::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    for (QWidget *screen : {static_cast<QWidget *>(registration_), static_cast<QWidget *>(teacher_)}) {
+    for (QWidget *screen :
+         {static_cast<QWidget *>(registration_), static_cast<QWidget *>(teacher_)}) {
         if (screen)
             screen->setGeometry(rect());
     }

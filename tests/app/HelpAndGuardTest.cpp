@@ -38,16 +38,19 @@ private slots:
         QVERIFY(lines[1].contains("правильных ответов,  номера вопросов"));
         QVERIFY(lines[2].endsWith("минуя контроль." + QString(28, ' ') +
                                   "В заданиях используются следующие соглашения:"));
-        QCOMPARE(lines[3].trimmed(), QStringLiteral("Обозначения для логических связок (операций):"));
+        QCOMPARE(lines[3].trimmed(),
+                 QStringLiteral("Обозначения для логических связок (операций):"));
         QCOMPARE(lines[4], QStringLiteral("а) отрицание (инверсия, логическое НЕ) обозначается    "
                                           "(например,   А);"));
-        QCOMPARE(lines[5], QStringLiteral(" б) конъюнкция (логическое умножение, логическое И) "
-                                          "обозначается /\\ (например, А /\\ В) либо     (например, "
-                                          "А    В); "));
+        QCOMPARE(lines[5],
+                 QStringLiteral(" б) конъюнкция (логическое умножение, логическое И) "
+                                "обозначается /\\ (например, А /\\ В) либо     (например, "
+                                "А    В); "));
         QCOMPARE(lines[7], QStringLiteral("г) символ 1 используется для обозначения истины "
                                           "(истинного высказывания); символ 0 - для обозначения "
                                           "лжи (ложного высказывания). "));
-        QCOMPARE(app.child<QLabel>("Справ", "Label1")->text(), QStringLiteral("О программе Зорбикс"));
+        QCOMPARE(app.child<QLabel>("Справ", "Label1")->text(),
+                 QStringLiteral("О программе Зорбикс"));
     }
 
     void signsStandInTheirGaps()
@@ -70,9 +73,9 @@ private slots:
         // & between the second "А" and "В" of item б).
         const qsizetype second = all.indexOf("А    В", itemB);
         QVERIFY(and2->x() > x(second) && and2->x() < x(second + 5));
-        QCOMPARE(and2->y(), static_cast<int>(text->characterRect(second).top()) +
-                                (static_cast<int>(text->characterRect(second).height()) -
-                                 and2->height()) / 2);
+        QCOMPARE(and2->y(),
+                 static_cast<int>(text->characterRect(second).top()) +
+                     (static_cast<int>(text->characterRect(second).height()) - and2->height()) / 2);
     }
 
     void everyActivationSoundsAndBothWaysOut()
@@ -103,12 +106,18 @@ private slots:
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("box");
-        QTest::newRow("registration surname") << "Титул1" << "Text1";
-        QTest::newRow("registration key sink") << "Титул1" << "Text2";
-        QTest::newRow("registration code") << "Титул1" << "Text3";
-        QTest::newRow("menu") << "Титул" << "Text1";
-        QTest::newRow("exercise answer") << "К1" << "Ответ";
-        QTest::newRow("results") << "Результат" << "Text1";
+        QTest::newRow("registration surname") << "Титул1"
+                                              << "Text1";
+        QTest::newRow("registration key sink") << "Титул1"
+                                               << "Text2";
+        QTest::newRow("registration code") << "Титул1"
+                                           << "Text3";
+        QTest::newRow("menu") << "Титул"
+                              << "Text1";
+        QTest::newRow("exercise answer") << "К1"
+                                         << "Ответ";
+        QTest::newRow("results") << "Результат"
+                                 << "Text1";
     }
 
     void guardOnEveryGuardedScreen()

@@ -21,10 +21,7 @@ struct Menu : AppRig {
     Menu() { registerPupil(); }
     QWidget *menuChild(const QString &name) const { return child("Титул", name); }
     bool shown(const QString &name) const { return menuChild(name)->isVisible(); }
-    QColor colour(const QString &button) const
-    {
-        return Colours::backgroundOf(menuChild(button));
-    }
+    QColor colour(const QString &button) const { return Colours::backgroundOf(menuChild(button)); }
     QStringList visibleLists() const
     {
         QStringList lists;
@@ -89,8 +86,9 @@ private slots:
         FakeNavigator navigator;
         QWidget stage;
         stage.resize(1024, 768);
-        auto *menu = new MainMenu(ScreenContext{*services, pupil, log, navigator},
-                                  [](const QString &) { return true; }, &stage);
+        auto *menu = new MainMenu(
+            ScreenContext{*services, pupil, log, navigator}, [](const QString &) { return true; },
+            &stage);
         stage.show();
         menu->show();
         menu->activate();
@@ -166,7 +164,8 @@ private slots:
         app.click("Титул", "логика2");
         app.click("Титул", "Л_1");
         QVERIFY(!app.shown("лог"));
-        const int option = static_cast<ExerciseScreen *>(app.screen("Л1"))->exercise().correctOption();
+        const int option =
+            static_cast<ExerciseScreen *>(app.screen("Л1"))->exercise().correctOption();
         app.click("Л1", QStringLiteral("Отв%1").arg(option));
         app.click("Л1", "Меню");
         QCOMPARE(app.visibleLists(), QStringList{});

@@ -48,12 +48,24 @@ private slots:
         QTest::addColumn<QString>("surname");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("empty") << "" << "  Нужно ввести фамилию!  " << "Text1";
-        QTest::newRow("two letters") << "Ли" << "  Нужно ввести фамилию!  " << "Text1";
-        QTest::newRow("Ы") << "Ыдин" << "  Фамилия не может начинаться с этой буквы!  " << "Text2";
-        QTest::newRow("Ъ") << "Ъъъ" << "  Фамилия не может начинаться с этой буквы!  " << "Text2";
-        QTest::newRow("Й") << "Йорк" << "  Фамилия не может начинаться с этой буквы!  " << "Text2";
-        QTest::newRow("small й") << "йорк" << "  Фамилия пишется с заглавной буквы!  " << "Text1";
+        QTest::newRow("empty") << ""
+                               << "  Нужно ввести фамилию!  "
+                               << "Text1";
+        QTest::newRow("two letters") << "Ли"
+                                     << "  Нужно ввести фамилию!  "
+                                     << "Text1";
+        QTest::newRow("Ы") << "Ыдин"
+                           << "  Фамилия не может начинаться с этой буквы!  "
+                           << "Text2";
+        QTest::newRow("Ъ") << "Ъъъ"
+                           << "  Фамилия не может начинаться с этой буквы!  "
+                           << "Text2";
+        QTest::newRow("Й") << "Йорк"
+                           << "  Фамилия не может начинаться с этой буквы!  "
+                           << "Text2";
+        QTest::newRow("small й") << "йорк"
+                                 << "  Фамилия пишется с заглавной буквы!  "
+                                 << "Text1";
     }
 
     void refusals()

@@ -48,9 +48,12 @@ private slots:
         QTest::addColumn<int>("correct");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("sound");
-        QTest::newRow("poor") << 5 << 3 << "Image4" << "FANFAR08";
-        QTest::newRow("fair") << 10 << 7 << "Image1" << "SUCCESS";
-        QTest::newRow("good") << 20 << 17 << "Image1" << "SUCCESS";
+        QTest::newRow("poor") << 5 << 3 << "Image4"
+                              << "FANFAR08";
+        QTest::newRow("fair") << 10 << 7 << "Image1"
+                              << "SUCCESS";
+        QTest::newRow("good") << 20 << 17 << "Image1"
+                              << "SUCCESS";
     }
 
     void verdictPicturesAndSounds()
@@ -65,8 +68,8 @@ private slots:
         app.open();
         QVERIFY(app.shown(picture));
         QCOMPARE(app.fakes.sounds->played.last(), sound);
-        QCOMPARE(app.line("Оценка"), ResultsPage::verdictText(
-                                         ResultsPage::verdictFor(qint16(shown), qint16(correct))));
+        QCOMPARE(app.line("Оценка"),
+                 ResultsPage::verdictText(ResultsPage::verdictFor(qint16(shown), qint16(correct))));
         // Back to the menu and again: the figures are recomputed.
         app.click("Результат", "Меню");
         app.stage->pupil().TasksShown = 2;
@@ -85,10 +88,11 @@ private slots:
         app.stage->pupil().WrongList = "К1/1 ";
         app.open();
         app.click("Результат", "Выход");
-        QCOMPARE(app.log(),
-                 QStringLiteral("\r\n\r\n08.12.2024 10:39:05Петрова\r\n Общий итог: всего ответов  3 "
-                                " правильных ответов 2 , правильные ответы:  К1, неправильные "
-                                "ответы: К1/1 \r\n"));
+        QCOMPARE(
+            app.log(),
+            QStringLiteral("\r\n\r\n08.12.2024 10:39:05Петрова\r\n Общий итог: всего ответов  3 "
+                           " правильных ответов 2 , правильные ответы:  К1, неправильные "
+                           "ответы: К1/1 \r\n"));
         QVERIFY(app.shown("Frame1") && app.shown("Frame2"));
         QCOMPARE(app.line("Хотите"), QStringLiteral("Хотите напечатать результаты?"));
         QVERIFY(app.shown("Да") && app.shown("Нет"));

@@ -41,11 +41,14 @@ private slots:
         QVERIFY(app.screen("secret")->isVisible());
         QCOMPARE(app.screen("secret")->geometry(), app.stage->rect());
         const QString about = app.child<QLabel>("secret", "Label3")->text();
-        QVERIFY(about.startsWith("В Зорбиксе установлен по умолчанию такой адрес секретного файла:\n"
-                                 "       " + app.stage->log().defaultLocation() + "\n"));
+        QVERIFY(
+            about.startsWith("В Зорбиксе установлен по умолчанию такой адрес секретного файла:\n"
+                             "       " +
+                             app.stage->log().defaultLocation() + "\n"));
         QVERIFY(app.child<QLabel>("secret", "Label1")
                     ->text()
-                    .contains("\n" + QDir::homePath() + "/Comand/Prog/sdf.txt\n       Здесь учитель "
+                    .contains("\n" + QDir::homePath() +
+                              "/Comand/Prog/sdf.txt\n       Здесь учитель "
                               "создал на диске С две новые папки - Comand, в ней - Prog.\n"));
         // 800 pixels of the offscreen screen are 12000 twips: the larger font.
         QCOMPARE(app.child("secret", "Label1")->font().pointSizeF(), 10.0);
@@ -71,11 +74,18 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << "" << " Нужно ввести адрес нового секретного файла!";
-        QTest::newRow("relative") << "log.txt" << " Нужно указать полный адрес файла, начиная с «/».";
-        QTest::newRow("a folder") << "FOLDER" << " Это адрес папки, а нужен адрес файла (например, …/results.txt).";
-        QTest::newRow("missing folder") << "FOLDER/missing/log.txt" << " Папка «FOLDER/missing» не существует. Сначала создайте её.";
-        QTest::newRow("no permission") << "/proc/zorbiks.txt" << "";
+        QTest::newRow("empty") << ""
+                               << " Нужно ввести адрес нового секретного файла!";
+        QTest::newRow("relative") << "log.txt"
+                                  << " Нужно указать полный адрес файла, начиная с «/».";
+        QTest::newRow("a folder")
+            << "FOLDER"
+            << " Это адрес папки, а нужен адрес файла (например, …/results.txt).";
+        QTest::newRow("missing folder")
+            << "FOLDER/missing/log.txt"
+            << " Папка «FOLDER/missing» не существует. Сначала создайте её.";
+        QTest::newRow("no permission") << "/proc/zorbiks.txt"
+                                       << "";
     }
 
     void addressesThatCannotHoldTheLogAreRefused()

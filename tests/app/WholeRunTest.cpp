@@ -48,7 +48,8 @@ private slots:
             leftClick(child("К1", "ОК"));
         };
         auto right = [&] {
-            return QString::number(16 * static_cast<QLabel *>(child("К1", "Label4"))->text().toInt());
+            return QString::number(16 *
+                                   static_cast<QLabel *>(child("К1", "Label4"))->text().toInt());
         };
         answer(right());
         leftClick(child("К1", "Повтор"));
@@ -68,9 +69,10 @@ private slots:
             QStringLiteral("^\r\n\r\n\\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\dПетров"));
         const QString log = fileText1251(logPath);
         QVERIFY2(header.match(log).hasMatch(), qPrintable(log));
-        QCOMPARE(log.mid(header.match(log).capturedLength()),
-                 QStringLiteral(" К1 - да,  К1 - нет, \r\n Общий итог: всего ответов  2  правильных "
-                                "ответов 1 , правильные ответы:  К1, неправильные ответы: К1/1 \r\n"));
+        QCOMPARE(
+            log.mid(header.match(log).capturedLength()),
+            QStringLiteral(" К1 - да,  К1 - нет, \r\n Общий итог: всего ответов  2  правильных "
+                           "ответов 1 , правильные ответы:  К1, неправильные ответы: К1/1 \r\n"));
     }
 };
 

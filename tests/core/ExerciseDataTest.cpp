@@ -22,8 +22,7 @@ public:
     Condition(QString text, int x)
         : text_(std::move(text))
         , x_(x)
-    {
-    }
+    {}
 
     bool value()
     {
@@ -124,8 +123,7 @@ class Sheet {
 public:
     explicit Sheet(QHash<QString, QString> cells)
         : cells_(std::move(cells))
-    {
-    }
+    {}
 
     double value(const QString &address)
     {

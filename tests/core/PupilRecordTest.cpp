@@ -25,13 +25,20 @@ private slots:
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("wrong") << "wrong" << "К2/" << 3 << "К2/3 ";
-        QTest::newRow("wrong, none") << "wrong" << "К2/" << 0 << "";
-        QTest::newRow("wrong on repeat") << "wrong" << " К1/" << 2 << " К1/2 ";
-        QTest::newRow("give-up, no attempt") << "giveUp" << "К1/" << 0 << "К1/0 ";
-        QTest::newRow("give-up after two") << "giveUp" << "К1/" << 2 << "К1/2/0 ";
-        QTest::newRow("give-up with blank") << "giveUp" << " Л4/" << 0 << " Л4/0 ";
-        QTest::newRow("give-up with blank after one") << "giveUp" << " Л4/" << 1 << " Л4/1/0 ";
+        QTest::newRow("wrong") << "wrong"
+                               << "К2/" << 3 << "К2/3 ";
+        QTest::newRow("wrong, none") << "wrong"
+                                     << "К2/" << 0 << "";
+        QTest::newRow("wrong on repeat") << "wrong"
+                                         << " К1/" << 2 << " К1/2 ";
+        QTest::newRow("give-up, no attempt") << "giveUp"
+                                             << "К1/" << 0 << "К1/0 ";
+        QTest::newRow("give-up after two") << "giveUp"
+                                           << "К1/" << 2 << "К1/2/0 ";
+        QTest::newRow("give-up with blank") << "giveUp"
+                                            << " Л4/" << 0 << " Л4/0 ";
+        QTest::newRow("give-up with blank after one") << "giveUp"
+                                                      << " Л4/" << 1 << " Л4/1/0 ";
     }
 
     void wrongListEntries()

@@ -109,8 +109,8 @@ private slots:
     {
         QFETCH(QString, badLocation);
         LogRig rig;
-        rig.settings.location = badLocation.isEmpty() ? rig.folder.path()
-                                                      : rig.folder.filePath(badLocation);
+        rig.settings.location =
+            badLocation.isEmpty() ? rig.folder.path() : rig.folder.filePath(badLocation);
         rig.pupil.PupilName = "Иванова";
         rig.log.writeHeader();
         rig.log.writeToken(" К1 - да, ");

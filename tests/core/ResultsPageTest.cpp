@@ -42,10 +42,14 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("greeting");
-        QTest::newRow("а") << "Петрова" << "Уважаемая  Петрова!";
-        QTest::newRow("я") << "Зоя" << "Уважаемая  Зоя!";
-        QTest::newRow("consonant") << "Иванов" << "Уважаемый  Иванов!";
-        QTest::newRow("capital А") << "ИВАНОВА" << "Уважаемый  ИВАНОВА!";
+        QTest::newRow("а") << "Петрова"
+                           << "Уважаемая  Петрова!";
+        QTest::newRow("я") << "Зоя"
+                           << "Уважаемая  Зоя!";
+        QTest::newRow("consonant") << "Иванов"
+                                   << "Уважаемый  Иванов!";
+        QTest::newRow("capital А") << "ИВАНОВА"
+                                   << "Уважаемый  ИВАНОВА!";
     }
 
     void greeting()
@@ -63,7 +67,8 @@ private slots:
         QTest::newRow("one line") << 143 << QList<int>{143};
         QTest::newRow("300") << 300 << QList<int>{143, 143, 14};
         QTest::newRow("858, six lines") << 858 << QList<int>(6, 143);
-        QTest::newRow("over 858, printed whole") << 1000 << QList<int>{143, 143, 143, 143, 143, 143, 142};
+        QTest::newRow("over 858, printed whole")
+            << 1000 << QList<int>{143, 143, 143, 143, 143, 143, 142};
     }
 
     void listsAreCutIntoLinesOf143()
@@ -89,12 +94,13 @@ private slots:
         pupil.CorrectTotal = 9;
         pupil.CorrectList = " К1 3Л2";
         pupil.WrongList = QString(150, QLatin1Char('x'));
-        const QStringList lines = ResultsPage::printedLines(
-            QDateTime(QDate(2024, 12, 8), QTime(10, 39, 5)), pupil);
-        QCOMPARE(lines, (QStringList{"Результаты работы на Зорбикс",
-                                     "08.12.2024 10:39:05Петрова, вопросов 12 , правильных ответов 9 ",
-                                     "Неправильные ответы:", QString(143, 'x'), QString(7, 'x'),
-                                     "Правильные ответы:", " К1 3Л2"}));
+        const QStringList lines =
+            ResultsPage::printedLines(QDateTime(QDate(2024, 12, 8), QTime(10, 39, 5)), pupil);
+        QCOMPARE(lines,
+                 (QStringList{"Результаты работы на Зорбикс",
+                              "08.12.2024 10:39:05Петрова, вопросов 12 , правильных ответов 9 ",
+                              "Неправильные ответы:", QString(143, 'x'), QString(7, 'x'),
+                              "Правильные ответы:", " К1 3Л2"}));
     }
 };
 

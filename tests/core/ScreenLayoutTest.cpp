@@ -90,9 +90,9 @@ private slots:
 
     void tableHoldsEveryExercise()
     {
-        const QStringList codes = {"К1", "К2", "К3", "К4", "К5", "К6", "К7", "К8", "К9", "К10",
+        const QStringList codes = {"К1",  "К2", "К3", "К4", "К5", "К6", "К7", "К8", "К9", "К10",
                                    "К11", "Л1", "Л2", "Л3", "Л4", "Л5", "П1", "П2", "П3", "П4",
-                                   "И1", "И2", "И3", "И4", "И5", "И6", "И7", "И8"};
+                                   "И1",  "И2", "И3", "И4", "И5", "И6", "И7", "И8"};
         QCOMPARE(exerciseTable().size(), codes.size());
         for (const QString &code : codes)
             QVERIFY2(exerciseRow(code), qPrintable(code));

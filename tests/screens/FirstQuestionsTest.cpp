@@ -15,8 +15,7 @@ using namespace zorbiks::test;
 
 namespace {
 
-template <typename T>
-struct Question : ExerciseRig {
+template <typename T> struct Question : ExerciseRig {
     // Opens the screen with the given variants drawn at its first showings.
     explicit Question(QList<int> variants = {}, int count = 4)
         : ExerciseRig(std::make_unique<T>())
@@ -45,9 +44,9 @@ private slots:
         QCOMPARE(l1.text("зад2"), QStringLiteral("(X < 5) /\\ ((X < 3) \\/ (X > 3))"));
         QCOMPARE((QStringList{l1.text("Отв1"), l1.text("Отв2"), l1.text("Отв3"), l1.text("Отв4")}),
                  (QStringList{"3", "4", "5", "6"}));
-        QCOMPARE((QStringList{l1.text("пояс1"), l1.text("пояс2"), l1.text("пояс3"),
-                              l1.text("пояс4")}),
-                 (QStringList{"5", "6", "X < 5", "3"}));
+        QCOMPARE(
+            (QStringList{l1.text("пояс1"), l1.text("пояс2"), l1.text("пояс3"), l1.text("пояс4")}),
+            (QStringList{"5", "6", "X < 5", "3"}));
         QCOMPARE(l1.find("Отв3")->toolTip(), QStringLiteral("3-й ответ"));
         QCOMPARE(l1.text("Заголовок"), QStringLiteral("Логические основы компьютера, Л1"));
     }
@@ -83,9 +82,9 @@ private slots:
             QVERIFY(!l1.visible(l1.option(wrong)));
         l1.click("Меню");
         QCOMPARE(l1.pupil.WrongList, QStringLiteral("Л1/3 "));
-        QCOMPARE(l1.navigator.calls.mid(l1.navigator.calls.size() - 3),
-                 (QStringList{"enableMenuPictures", "menuPicture логика show",
-                              "leaveToMenu лог hide"}));
+        QCOMPARE(
+            l1.navigator.calls.mid(l1.navigator.calls.size() - 3),
+            (QStringList{"enableMenuPictures", "menuPicture логика show", "leaveToMenu лог hide"}));
     }
 
     void conditionDrawsMarksFirst()
@@ -139,10 +138,14 @@ private slots:
         QTest::addColumn<int>("dataSet");
         QTest::addColumn<QString>("c2");
         QTest::addColumn<QString>("d2");
-        QTest::newRow("1") << 1 << "=С1/2" << "=A2+C2";
-        QTest::newRow("2") << 2 << "=С1/2" << "=В1+В2";
-        QTest::newRow("3") << 3 << "=С1/2" << "=A2+B2";
-        QTest::newRow("4") << 4 << "=B1" << "=C2";
+        QTest::newRow("1") << 1 << "=С1/2"
+                           << "=A2+C2";
+        QTest::newRow("2") << 2 << "=С1/2"
+                           << "=В1+В2";
+        QTest::newRow("3") << 3 << "=С1/2"
+                           << "=A2+B2";
+        QTest::newRow("4") << 4 << "=B1"
+                           << "=C2";
     }
 
     void chartSheetShowsTheDrawnFormulas()

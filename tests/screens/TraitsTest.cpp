@@ -26,8 +26,7 @@ public:
     Probe(ExerciseTraits traits, Filter filter = {})
         : Exercise(std::move(traits))
         , filter_(std::move(filter))
-    {
-    }
+    {}
 
     void buildView(ExerciseView &view) override
     {
@@ -36,8 +35,8 @@ public:
             addText(frame, "Label5", "Пояснение");
         if (traits().kind != ExerciseKind::Choice)
             return;
-        view.options = addOptions(view.answers, view.metrics, "Отв", {"1", "2", "3", "4"},
-                                  OptionStyle{});
+        view.options =
+            addOptions(view.answers, view.metrics, "Отв", {"1", "2", "3", "4"}, OptionStyle{});
         for (int i = 0; i < 4; ++i) {
             auto *companion = new QGroupBox(view.task);
             companion->setObjectName(QString("Отв1%1").arg(i + 1));
@@ -103,12 +102,14 @@ private slots:
         QTest::addColumn<QString>("wrongList");
         // A task answered wrongly then rightly, `Повтор`, a task answered
         // rightly at once, `Вопросы`.
-        QTest::newRow("encoding") << "К2" << true << false << false
-                                  << " К2 - нет,  К2 - да, " << "К2/1 ";
-        QTest::newRow("repeat entry with a blank") << "К6" << true << true << false
-                                                   << " К6 - нет,  К6 - да, " << " К6/1 ";
+        QTest::newRow("encoding") << "К2" << true << false << false << " К2 - нет,  К2 - да, "
+                                  << "К2/1 ";
+        QTest::newRow("repeat entry with a blank")
+            << "К6" << true << true << false << " К6 - нет,  К6 - да, "
+            << " К6/1 ";
         QTest::newRow("tokens without trailing blank, correct logged after wrong")
-            << "И3" << false << false << true << " И3 - нет, И3 - да, И3 - да," << "И3/1 ";
+            << "И3" << false << false << true << " И3 - нет, И3 - да, И3 - да,"
+            << "И3/1 ";
     }
 
     void tokensAndListEntries()
@@ -162,9 +163,9 @@ private slots:
         QCOMPARE(rig.navigator.calls.last(), QStringLiteral("showResults hide"));
         rig.open();
         rig.click("Меню");
-        QCOMPARE(rig.navigator.calls.mid(rig.navigator.calls.size() - 3),
-                 (QStringList{"enableMenuPictures", "menuPicture логика show",
-                              "leaveToMenu лог hide"}));
+        QCOMPARE(
+            rig.navigator.calls.mid(rig.navigator.calls.size() - 3),
+            (QStringList{"enableMenuPictures", "menuPicture логика show", "leaveToMenu лог hide"}));
     }
 
     void ctrlOrAltGoesStraightToTheResults()

@@ -34,8 +34,7 @@ struct K1 : ExerciseRig {
 };
 
 const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong =
-    QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
+const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 
 } // namespace
 
@@ -49,7 +48,8 @@ private slots:
         QCOMPARE(k1.pupil.TasksShown, qint16(1));
         QCOMPARE(k1.fakes.sounds->played, QStringList{"click2"});
         QCOMPARE(k1.navigator.calls, QStringList{"hideSectionList код"});
-        QCOMPARE(k1.fakes.random->seeds, QList<quint32>{quint32(QTime(10, 39, 5).msecsSinceStartOfDay())});
+        QCOMPARE(k1.fakes.random->seeds,
+                 QList<quint32>{quint32(QTime(10, 39, 5).msecsSinceStartOfDay())});
         QCOMPARE(k1.screen->focusWidget(), k1.find("Ответ"));
         for (const QString hidden : {"КакойОтвет", "Пояснение", "Image1", "Повтор", "Вопросы",
                                      "Меню", "Shape1", "Shape2", "Shape3"})
@@ -99,8 +99,7 @@ private slots:
         QCOMPARE(k1.text("КакойОтвет"), right);
         QCOMPARE(k1.logText(), QStringLiteral(" К1 - нет,  К1 - нет, "));
         QCOMPARE(k1.pupil.CorrectTotal, qint16(0));
-        QCOMPARE(k1.fakes.sounds->played,
-                 (QStringList{"click2", "нет", "нет", "sloos1"}));
+        QCOMPARE(k1.fakes.sounds->played, (QStringList{"click2", "нет", "нет", "sloos1"}));
 
         k1.click("Меню");
         QCOMPARE(k1.pupil.WrongList, QStringLiteral("К1/2 "));
@@ -125,7 +124,8 @@ private slots:
         QTest::addColumn<int>("wrongAttempts");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("log");
-        QTest::newRow("no attempt") << 0 << "К1/0 " << " К1 - пропуск, ";
+        QTest::newRow("no attempt") << 0 << "К1/0 "
+                                    << " К1 - пропуск, ";
         QTest::newRow("after two wrong") << 2 << "К1/2/0 "
                                          << " К1 - нет,  К1 - нет,  К1 - пропуск, ";
     }

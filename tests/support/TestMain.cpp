@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     const QString root = home.path();
     for (const char *folder : {"config", "data", "runtime", "documents", "sounds"})
         QDir(root).mkpath(QString::fromLatin1(folder));
-    QFile::setPermissions(root + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(root + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + "/config"));
     qputenv("XDG_DATA_HOME", QFile::encodeName(root + "/data"));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + "/runtime"));

@@ -15,6 +15,6 @@ int registerTest(TestFactory factory);
 
 } // namespace zorbiks::test
 
-#define ZORBIKS_TEST(Class)                                                                       \
-    static const int registered##Class =                                                          \
+#define ZORBIKS_TEST(Class)                                                                        \
+    static const int registered##Class =                                                           \
         zorbiks::test::registerTest([] { return std::make_unique<Class>(); });

@@ -78,8 +78,7 @@ void typeText(QWidget *target, const QString &text)
 {
     for (QChar c : text) {
         const int key = c.isLetter() ? c.toUpper().unicode() : c.unicode();
-        const Qt::KeyboardModifiers modifiers =
-            c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
+        const Qt::KeyboardModifiers modifiers = c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier;
         pressKey(target, key, QString(c), modifiers);
     }
 }
@@ -118,8 +117,8 @@ ExerciseRig::ExerciseRig(std::unique_ptr<Exercise> exercise)
     , log(pupil, *services->settings, *services->clock, logPath)
 {
     stage.resize(1024, 768);
-    screen = new ExerciseScreen(ScreenContext{*services, pupil, log, navigator}, std::move(exercise),
-                                &stage);
+    screen = new ExerciseScreen(ScreenContext{*services, pupil, log, navigator},
+                                std::move(exercise), &stage);
     stage.show();
     navigator.onRepeat = [this](const QString &) { open(); };
 }

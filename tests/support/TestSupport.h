@@ -63,8 +63,7 @@ struct ExerciseRig {
 
     // What the stage does when it opens the screen: show, then activate.
     void open();
-    template <typename T = QWidget>
-    T *find(const QString &name) const
+    template <typename T = QWidget> T *find(const QString &name) const
     {
         T *widget = screen->findChild<T *>(name);
         if (!widget)
@@ -103,8 +102,7 @@ struct AppRig {
     ~AppRig();
 
     QWidget *screen(const QString &name) const;
-    template <typename T = QWidget>
-    T *child(const QString &screenName, const QString &name) const
+    template <typename T = QWidget> T *child(const QString &screenName, const QString &name) const
     {
         QWidget *parent = screen(screenName);
         T *widget = parent ? parent->findChild<T *>(name) : nullptr;

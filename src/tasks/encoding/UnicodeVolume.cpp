@@ -48,8 +48,7 @@ KeyVerdict UnicodeVolumeModel::filter(ushort code)
 
 UnicodeVolume::UnicodeVolume()
     : Exercise(unicodeVolumeTraits())
-{
-}
+{}
 
 void UnicodeVolume::buildView(ExerciseView &view)
 {

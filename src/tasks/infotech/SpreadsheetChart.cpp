@@ -54,8 +54,8 @@ void paintBars(QPainter &painter, const QRectF &area, const QList<int> &values)
     painter.setPen(QPen(QColor(120, 40, 40), 1));
     painter.setBrush(barColour);
     for (qsizetype i = 0; i < values.size(); ++i)
-        painter.drawRect(QRectF(plot.left(), plot.top() + i * pitch + pitch * 0.2,
-                                values[i] * unit, pitch * 0.6));
+        painter.drawRect(QRectF(plot.left(), plot.top() + i * pitch + pitch * 0.2, values[i] * unit,
+                                pitch * 0.6));
     painter.setPen(QPen(Qt::black, 1.2));
     painter.drawLine(plot.topLeft(), plot.bottomLeft());
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -117,8 +117,7 @@ const std::array<ChartData, 4> &SpreadsheetChartModel::charts()
 
 SpreadsheetChart::SpreadsheetChart()
     : Exercise(spreadsheetChartTraits())
-{
-}
+{}
 
 void SpreadsheetChart::buildView(ExerciseView &view)
 {
@@ -189,10 +188,10 @@ void SpreadsheetChart::buildView(ExerciseView &view)
 
     OptionStyle style;
     style.size = {550, 450};
-    view.options = addOptions(view.answers, m, QStringLiteral("Отв"),
-                              {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                               QStringLiteral("4")},
-                              style);
+    view.options = addOptions(
+        view.answers, m, QStringLiteral("Отв"),
+        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
+        style);
     for (qsizetype i = 0; i < view.options.size(); ++i)
         view.options[i].companion = frames[i];
 

@@ -34,18 +34,42 @@ const std::array<ConditionVariant, 6> &CompoundConditionModel::variants()
     // candidate true; variant 6 keeps its expression and names in its second
     // explanation the candidate 7, which fails only the disjunction.
     static const std::array<ConditionVariant, 6> table = {{
-        {QStringLiteral("(X > 2) /\\ ((X < 4) \\/ (X > 4))"), {1, 2, 3, 4}, 3, {1, 2},
-         QStringLiteral("X > 2"), 4},
-        {QStringLiteral("(X < 5) /\\ ((X < 3) \\/ (X > 3))"), {3, 4, 5, 6}, 2, {5, 6},
-         QStringLiteral("X < 5"), 3},
-        {QStringLiteral("((X < 6) \\/ (X > 6)) /\\ (X < 7)"), {5, 6, 7, 8}, 1, {7, 8},
-         QStringLiteral("X < 7"), 6},
-        {QStringLiteral("((X < 8) \\/ (X > 8)) /\\ (X > 7)"), {6, 7, 8, 9}, 4, {6, 7},
-         QStringLiteral("X > 7"), 8},
-        {QStringLiteral("(X > 3) /\\ ((X < 5) \\/ (X > 5))"), {2, 3, 4, 5}, 3, {2, 3},
-         QStringLiteral("X > 3"), 5},
-        {QStringLiteral("(X < 9) /\\ ((X < 7) \\/ (X > 7))"), {7, 8, 9, 10}, 2, {9, 10},
-         QStringLiteral("X < 9"), 7},
+        {QStringLiteral("(X > 2) /\\ ((X < 4) \\/ (X > 4))"),
+         {1, 2, 3, 4},
+         3,
+         {1, 2},
+         QStringLiteral("X > 2"),
+         4},
+        {QStringLiteral("(X < 5) /\\ ((X < 3) \\/ (X > 3))"),
+         {3, 4, 5, 6},
+         2,
+         {5, 6},
+         QStringLiteral("X < 5"),
+         3},
+        {QStringLiteral("((X < 6) \\/ (X > 6)) /\\ (X < 7)"),
+         {5, 6, 7, 8},
+         1,
+         {7, 8},
+         QStringLiteral("X < 7"),
+         6},
+        {QStringLiteral("((X < 8) \\/ (X > 8)) /\\ (X > 7)"),
+         {6, 7, 8, 9},
+         4,
+         {6, 7},
+         QStringLiteral("X > 7"),
+         8},
+        {QStringLiteral("(X > 3) /\\ ((X < 5) \\/ (X > 5))"),
+         {2, 3, 4, 5},
+         3,
+         {2, 3},
+         QStringLiteral("X > 3"),
+         5},
+        {QStringLiteral("(X < 9) /\\ ((X < 7) \\/ (X > 7))"),
+         {7, 8, 9, 10},
+         2,
+         {9, 10},
+         QStringLiteral("X < 9"),
+         7},
     }};
     return table;
 }
@@ -57,21 +81,20 @@ void CompoundConditionModel::draw(RandomSource &random)
 
 CompoundCondition::CompoundCondition()
     : Exercise(compoundConditionTraits())
-{
-}
+{}
 
 void CompoundCondition::buildView(ExerciseView &view)
 {
-    task_ = addText(view.task, QStringLiteral("зад1"),
-                    QStringLiteral("Л1. Для какого целого числа Х истинно выражение:             "));
-    expression_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("выражение:"), 0,
-                           QColor(0, 0, 160));
+    task_ =
+        addText(view.task, QStringLiteral("зад1"),
+                QStringLiteral("Л1. Для какого целого числа Х истинно выражение:             "));
+    expression_ =
+        addValue(task_, QStringLiteral("зад2"), QStringLiteral("выражение:"), 0, QColor(0, 0, 160));
 
     OptionStyle style;
     style.size = {1300, 450};
     view.options = addOptions(view.answers, view.metrics, QStringLiteral("Отв"),
-                              {QString(), QString(), QString(), QString()}, style,
-                              Qt::Horizontal,
+                              {QString(), QString(), QString(), QString()}, style, Qt::Horizontal,
                               {QStringLiteral("1-й ответ"), QStringLiteral("2-й ответ"),
                                QStringLiteral("3-й ответ"), QStringLiteral("4-й ответ")});
     for (size_t i = 0; i < options_.size(); ++i)
@@ -86,9 +109,9 @@ void CompoundCondition::buildView(ExerciseView &view)
     explained_[0] = addValue(explanation1_, QStringLiteral("пояс1"), QStringLiteral("числа"));
     explained_[1] = addValue(explanation1_, QStringLiteral("пояс2"), QStringLiteral("числа    и"));
     explained_[2] = addValue(explanation1_, QStringLiteral("пояс3"), QStringLiteral("условию"));
-    explanation2_ = addText(
-        view.explanations[1], QStringLiteral("Label9"),
-        QStringLiteral("   Число     не удовлетворяет условию в двойных скобках."));
+    explanation2_ =
+        addText(view.explanations[1], QStringLiteral("Label9"),
+                QStringLiteral("   Число     не удовлетворяет условию в двойных скобках."));
     explained_[3] = addValue(explanation2_, QStringLiteral("пояс4"), QStringLiteral("Число"));
 }
 

@@ -16,12 +16,12 @@ namespace zorbiks {
 class GapLabel;
 
 struct ConditionVariant {
-    QString expression;          // `зад2`
-    std::array<int, 4> candidates; // `Отв1` … `Отв4`
-    int accepted;                // the number of the accepted option
+    QString expression;               // `зад2`
+    std::array<int, 4> candidates;    // `Отв1` … `Отв4`
+    int accepted;                     // the number of the accepted option
     std::array<int, 2> failMandatory; // `пояс1`, `пояс2`
-    QString mandatory;           // `пояс3`
-    int failDisjunction;         // `пояс4`
+    QString mandatory;                // `пояс3`
+    int failDisjunction;              // `пояс4`
 };
 
 class CompoundConditionModel {

@@ -40,8 +40,7 @@ const std::array<QString, 4> &TurtleFigureModel::algorithms()
 
 TurtleFigure::TurtleFigure()
     : Exercise(turtleFigureTraits())
-{
-}
+{}
 
 void TurtleFigure::buildView(ExerciseView &view)
 {
@@ -69,7 +68,8 @@ void TurtleFigure::buildView(ExerciseView &view)
     algorithm_->setFont(bold);
     Colours::setTextColour(algorithm_, Colours::red);
     addToFrame(view.task, algorithm_, Qt::AlignHCenter);
-    addText(view.task, QStringLiteral("Label2"), QStringLiteral("Какая фигура появится на экране?"));
+    addText(view.task, QStringLiteral("Label2"),
+            QStringLiteral("Какая фигура появится на экране?"));
 
     OptionStyle style;
     style.size = {2300, 620};
