@@ -22,16 +22,16 @@ namespace zorbiks {
 namespace {
 
 const QSizeF answerSize{2400, 375};
-const QSizeF okSize{900, 375};
-const QSizeF giveUpSize{1100, 375};
+const QSizeF okSize{800, 375};
+const QSizeF giveUpSize{900, 375};
 const QSizeF feedbackSize{10600, 300};
-const QSizeF keySinkSize{1200, 300};
 
 } // namespace
 
 ExerciseScreen::ExerciseScreen(const ScreenContext &context, std::unique_ptr<Exercise> exercise,
                                QWidget *parent)
-    : WorkWindow(context, ScreenLayout::workWindowWidth, parent)
+    : WorkWindow(context, ScreenLayout::workWindowWidth, QStringLiteral("Image1"),
+                 QStringLiteral("Image3"), parent)
     , exercise_(std::move(exercise))
     , traits_(exercise_->traits())
 {
@@ -89,10 +89,8 @@ void ExerciseScreen::buildFrame()
                       traits_.code);
     heading_->setObjectName(traits_.headingName);
 
-    exitIcon_ = makeExitCross(QStringLiteral("Image1"), this);
     exitIcon_->hide();
     connect(exitIcon_, &Picture::clicked, this, &ExerciseScreen::leaveToResults);
-    logo_ = makeLogo(QStringLiteral("Image3"), this);
 
     task_ = new QGroupBox(traits_.taskCaption, this);
     task_->setObjectName(QStringLiteral("Задание"));
@@ -178,26 +176,15 @@ void ExerciseScreen::buildNavigation()
     connect(questions_, &HoverLabel::clicked, this, [this] { leaveToMenu(true); });
     connect(repeat_, &HoverLabel::clicked, this, &ExerciseScreen::repeat);
 
-    keySink_ = new FilteredLineEdit(this);
-    keySink_->setObjectName(QStringLiteral("Text1"));
-    keySink_->resize(context_.navigator.metrics().px(keySinkSize));
     connect(keySink_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
 }
 
 void ExerciseScreen::layOut()
 {
-    const ScreenMetrics m = context_.navigator.metrics();
-    const QSizeF screen = m.twips(context_.navigator.stageSize());
-    setHeadingPointSize(ScreenLayout::headingPointSize(screen.height()));
-
+    const ScreenMetrics m = metrics();
     ScreenLayout::ExerciseInput in;
+    static_cast<ScreenLayout::WorkWindowInput &>(in) = frameInput(titleBarHeight_);
     in.code = traits_.code;
-    in.screen = screen;
-    in.menuTabStripBottom = context_.navigator.workWindowTop();
-    in.titleBarHeight = titleBarHeight_;
-    in.exitIcon = m.twips(exitIcon_->size());
-    in.logo = m.twips(logo_->size());
-    in.heading = m.twips(heading_->size());
     in.task = m.twips(task_->size());
     in.typed = traits_.kind == ExerciseKind::Typed;
     if (in.typed) {
@@ -219,22 +206,17 @@ void ExerciseScreen::layOut()
 
     // The label under the task is placed by the task itself; its bottom is
     // read after the task frame has moved.
-    const ScreenLayout::ExerciseGeometry first = ScreenLayout::exerciseScreen(in);
-    task_->setGeometry(m.px(first.task));
+    ScreenLayout::ExerciseGeometry g = ScreenLayout::exerciseScreen(in);
     if (view_.labelUnderTask) {
+        task_->setGeometry(m.px(g.task));
         const QPoint bottom =
             view_.labelUnderTask->mapTo(this, QPoint(0, view_.labelUnderTask->height()));
         in.labelUnderTaskBottom = m.twips(bottom.y());
+        g = ScreenLayout::exerciseScreen(in);
     }
-    const ScreenLayout::ExerciseGeometry g =
-        view_.labelUnderTask ? ScreenLayout::exerciseScreen(in) : first;
 
-    setGeometry(m.px(g.window));
-    titleBar_->setGeometry(m.px(g.titleBar));
+    applyFrame(g);
     titleBarHeight_ = g.titleBar.height();
-    heading_->move(m.px(g.heading).topLeft());
-    exitIcon_->move(m.px(g.exitIcon).topLeft());
-    logo_->move(m.px(g.logo).topLeft());
     task_->setGeometry(m.px(g.task));
     if (in.typed) {
         answer_->move(m.px(g.answer).topLeft());
@@ -246,14 +228,10 @@ void ExerciseScreen::layOut()
     feedback_->move(m.px(g.feedback).topLeft());
     for (qsizetype i = 0; i < explanations_.size(); ++i)
         explanations_[i]->move(m.px(g.explanations[i]).topLeft());
-    placeBottomLabel(menu_, g.menu, g.menuFrame);
-    placeBottomLabel(questions_, g.questions, g.questionsFrame);
-    placeBottomLabel(repeat_, g.repeat, g.repeatFrame);
+    placeBottomLabel(menu_, g.menu);
+    placeBottomLabel(questions_, g.questions);
+    placeBottomLabel(repeat_, g.repeat);
     keySink_->move(m.px(g.keySinkLeft), 0);
-    setBorders(g.borders);
-    for (QWidget *top : {static_cast<QWidget *>(heading_), static_cast<QWidget *>(exitIcon_),
-                         static_cast<QWidget *>(logo_)})
-        top->raise();
 }
 
 void ExerciseScreen::activate()

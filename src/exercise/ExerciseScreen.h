@@ -76,8 +76,6 @@ private:
     std::unique_ptr<Exercise> exercise_;
     const ExerciseTraits &traits_;
 
-    Picture *exitIcon_ = nullptr;        // `Image1`
-    Picture *logo_ = nullptr;            // `Image3`
     QGroupBox *task_ = nullptr;          // `Задание`
     FilteredLineEdit *answer_ = nullptr; // `Ответ`
     QPushButton *ok_ = nullptr;          // `ОК`
@@ -88,7 +86,6 @@ private:
     HoverLabel *menu_ = nullptr;          // `Меню`
     HoverLabel *questions_ = nullptr;     // `Вопросы`
     HoverLabel *repeat_ = nullptr;        // `Повтор`
-    FilteredLineEdit *keySink_ = nullptr; // `Text1`
     WindowsKeyGuard *guard_ = nullptr;
     ExerciseView view_;
 

@@ -4,21 +4,20 @@ namespace zorbiks::ScreenLayout {
 
 namespace {
 
-// Common frame of a work window, steps 1 to 6: the window, the title bar,
-// the heading and the task frame's top.
-struct Frame {
-    QRectF window;
-    double taskTop = 0;
-    double headingPointSize = 0;
-};
-
-Frame workFrame(const QSizeF &screen, double tabStripBottom, double width, double titleBarBefore)
+// The common frame of a work window of the given width whose title bar
+// becomes `titleBarHeight` high; icons and heading are placed by each screen.
+void placeFrame(WorkWindowFrame &g, const WorkWindowInput &in, double width, double titleBarHeight)
 {
-    Frame frame;
-    frame.window = workWindow(screen, tabStripBottom, width);
-    frame.taskTop = 1.1 * titleBarBefore;
-    frame.headingPointSize = headingPointSize(screen.height());
-    return frame;
+    g.window = workWindow(in.screen, in.menuTabStripBottom, width);
+    g.titleBar = QRectF(0, 0, width, titleBarHeight);
+    g.headingPointSize = headingPointSize(in.screen.height());
+    g.borders = borderLines(width);
+}
+
+// The task frame's top: 1.1 × the title bar's height before this pass.
+double taskTop(const WorkWindowInput &in)
+{
+    return 1.1 * in.titleBarHeight;
 }
 
 QRectF centredIn(double width, double top, const QSizeF &size)
@@ -110,10 +109,11 @@ QRectF frameAround(const QRectF &label)
     return label.adjusted(-20, -20, 20, 20);
 }
 
-QRectF bottomRowLabel(const QSizeF &window, double rowFactor, const QSizeF &label, double k)
+FramedLabel bottomRowLabel(const QSizeF &window, double rowFactor, const QSizeF &label, double k)
 {
-    return {(window.width() - label.width()) * k, window.height() * rowFactor, label.width(),
-            label.height()};
+    const QRectF rect((window.width() - label.width()) * k, window.height() * rowFactor,
+                      label.width(), label.height());
+    return {rect, frameAround(rect)};
 }
 
 std::array<QLineF, 3> borderLines(double width)
@@ -144,17 +144,11 @@ ExerciseGeometry exerciseScreen(const ExerciseInput &in)
     const ExerciseRow &row = found ? *found : fallback;
 
     ExerciseGeometry g;
-    const Frame frame =
-        workFrame(in.screen, in.menuTabStripBottom, workWindowWidth, in.titleBarHeight);
-    g.window = frame.window;
+    placeFrame(g, in, workWindowWidth, 1.1 * in.exitIcon.height());
     const double w = g.window.width();
     const double h = g.window.height();
     const QSizeF window(w, h);
-
-    g.titleBar = QRectF(0, 0, w, 1.1 * in.exitIcon.height());
-    g.borders = borderLines(w);
-    g.headingPointSize = frame.headingPointSize;
-    g.task = centredIn(w, frame.taskTop, in.task);
+    g.task = centredIn(w, taskTop(in), in.task);
     g.exitIcon = centredVertically(w - in.exitIcon.width() - 80, g.titleBar.height(), in.exitIcon);
     g.logo = centredVertically(100, g.titleBar.height(), in.logo);
     g.heading = centredVertically(g.logo.right() + 100, g.titleBar.height(), in.heading);
@@ -199,9 +193,6 @@ ExerciseGeometry exerciseScreen(const ExerciseInput &in)
     g.menu = bottomRowLabel(window, row.bottomRow, in.menu, 0.2);
     g.questions = bottomRowLabel(window, row.bottomRow, in.questions, 0.5);
     g.repeat = bottomRowLabel(window, row.bottomRow, in.repeat, 0.8);
-    g.menuFrame = frameAround(g.menu);
-    g.questionsFrame = frameAround(g.questions);
-    g.repeatFrame = frameAround(g.repeat);
     g.keySinkLeft = in.keySinkLeft;
     return g;
 }
@@ -209,20 +200,14 @@ ExerciseGeometry exerciseScreen(const ExerciseInput &in)
 ResultsGeometry resultsScreen(const ResultsInput &in)
 {
     ResultsGeometry g;
-    const Frame frame =
-        workFrame(in.screen, in.menuTabStripBottom, workWindowWidth, in.titleBarHeight);
-    g.window = frame.window;
+    placeFrame(g, in, workWindowWidth, in.titleBarHeight); // keeps its designed height
     const double w = g.window.width();
     const QSizeF window(w, g.window.height());
-
-    g.titleBar = QRectF(0, 0, w, in.titleBarHeight); // keeps its designed height
-    g.borders = borderLines(w);
-    g.headingPointSize = frame.headingPointSize;
     g.heading = centredIn(w, 80, in.heading);
     g.exitIcon = QRectF(w - in.exitIcon.width(), 20, in.exitIcon.width(), in.exitIcon.height());
     g.logo = QRectF(100, 60, in.logo.width(), in.logo.height());
 
-    g.task = centredIn(w, frame.taskTop, in.task);
+    g.task = centredIn(w, taskTop(in), in.task);
     g.greeting =
         centredIn(in.task.width(), (in.task.height() - in.greeting.height()) / 2, in.greeting);
     g.verdictFrame = QRectF((w - in.verdictFrame.width()) * 0.6, g.task.bottom() + 50,
@@ -241,23 +226,15 @@ ResultsGeometry resultsScreen(const ResultsInput &in)
 
     g.menu = bottomRowLabel(window, 0.92, in.menu, 0.2);
     g.exit = bottomRowLabel(window, 0.92, in.exit, 0.7);
-    g.menuFrame = frameAround(g.menu);
-    g.exitFrame = frameAround(g.exit);
     return g;
 }
 
 HelpGeometry helpScreen(const HelpInput &in)
 {
     HelpGeometry g;
-    const Frame frame =
-        workFrame(in.screen, in.menuTabStripBottom, helpWindowWidth, in.titleBarHeight);
-    g.window = frame.window;
+    placeFrame(g, in, helpWindowWidth, in.titleBarHeight);
     const double w = g.window.width();
     const QSizeF window(w, g.window.height());
-
-    g.titleBar = QRectF(0, 0, w, in.titleBarHeight);
-    g.borders = borderLines(w);
-    g.headingPointSize = frame.headingPointSize;
     g.exitIcon = centredVertically(w - in.exitIcon.width(), in.titleBarHeight, in.exitIcon);
     g.logo = centredVertically(100, in.titleBarHeight, in.logo);
     g.heading = centredVertically(g.logo.right() + 100, in.titleBarHeight, in.heading);
@@ -265,8 +242,6 @@ HelpGeometry helpScreen(const HelpInput &in)
 
     g.menu = bottomRowLabel(window, 0.94, in.menu, 0.2);
     g.exit = bottomRowLabel(window, 0.94, in.exit, 0.7);
-    g.menuFrame = frameAround(g.menu);
-    g.exitFrame = frameAround(g.exit);
     return g;
 }
 

@@ -32,11 +32,38 @@ QRectF workWindow(const QSizeF &screen, double top, double width = workWindowWid
 // The rectangle drawn around a bottom-row label.
 QRectF frameAround(const QRectF &label);
 
+// A bottom-row label and the rectangle around it.
+struct FramedLabel {
+    QRectF label;
+    QRectF frame;
+};
+
 // A bottom-row label: top h × rowFactor, left (w − its width) × k.
-QRectF bottomRowLabel(const QSizeF &window, double rowFactor, const QSizeF &label, double k);
+FramedLabel bottomRowLabel(const QSizeF &window, double rowFactor, const QSizeF &label, double k);
 
 // The three border lines of a work window of the given width.
 std::array<QLineF, 3> borderLines(double width);
+
+// What every work window gives its layout: the screen, where the menu's tab
+// strip ends, and the sizes of its title bar (before this pass), heading,
+// exit icon and logo.
+struct WorkWindowInput {
+    QSizeF screen;
+    double menuTabStripBottom = 0;
+    double titleBarHeight = 0;
+    QSizeF heading, exitIcon, logo;
+};
+
+// The common frame of a work window: the window in screen coordinates, and
+// relative to it the title bar, the heading with its font size, the icons and
+// the three border lines.
+struct WorkWindowFrame {
+    QRectF window;
+    QRectF titleBar;
+    double headingPointSize = 0;
+    QRectF heading, exitIcon, logo;
+    std::array<QLineF, 3> borders;
+};
 
 // ---- exercise screens -------------------------------------------------
 
@@ -65,14 +92,8 @@ struct ExerciseRow {
 const ExerciseRow *exerciseRow(const QString &code);
 const QList<ExerciseRow> &exerciseTable();
 
-struct ExerciseInput {
+struct ExerciseInput : WorkWindowInput { // exit icon `Image1`, logo `Image3`
     QString code;
-    QSizeF screen;
-    double menuTabStripBottom = 0;
-    double titleBarHeight = 0; // as it was before this pass
-    QSizeF exitIcon;           // `Image1`
-    QSizeF logo;               // `Image3`
-    QSizeF heading;
     QSizeF task; // `Задание`
     bool typed = true;
     QSizeF answer, ok, giveUp;        // typed kind
@@ -85,18 +106,12 @@ struct ExerciseInput {
     double keySinkLeft = -4000;
 };
 
-struct ExerciseGeometry {
-    QRectF window; // screen coordinates; all below relative to it
-    QRectF titleBar;
-    double headingPointSize = 0;
-    QRectF heading, exitIcon, logo;
+struct ExerciseGeometry : WorkWindowFrame {
     QRectF task;
     QRectF answer, ok, giveUp, answers;
     QRectF feedback;
     QList<QRectF> explanations;
-    QRectF menu, questions, repeat;
-    QRectF menuFrame, questionsFrame, repeatFrame;
-    std::array<QLineF, 3> borders;
+    FramedLabel menu, questions, repeat;
     double keySinkLeft = 0;
 };
 
@@ -104,11 +119,7 @@ ExerciseGeometry exerciseScreen(const ExerciseInput &input);
 
 // ---- results and help screens -----------------------------------------
 
-struct ResultsInput {
-    QSizeF screen;
-    double menuTabStripBottom = 0;
-    double titleBarHeight = 0;
-    QSizeF heading, exitIcon, logo;
+struct ResultsInput : WorkWindowInput { // exit icon `Image3`, logo `Image2`
     QSizeF task;                  // `Задание`, holding the greeting `Уважаемый`
     QSizeF greeting;              // `Уважаемый`
     QSizeF verdictFrame, verdict; // `Оц`, `Оценка`
@@ -119,36 +130,22 @@ struct ResultsInput {
     QSizeF menu, exit;
 };
 
-struct ResultsGeometry {
-    QRectF window;
-    QRectF titleBar;
-    double headingPointSize = 0;
-    QRectF heading, exitIcon, logo;
+struct ResultsGeometry : WorkWindowFrame {
     QRectF task, greeting, verdictFrame, verdict, figures, question, buttons;
     QRectF yes, no, ok, cancel; // relative to `Frame2`
-    QRectF menu, exit, menuFrame, exitFrame;
-    std::array<QLineF, 3> borders;
+    FramedLabel menu, exit;
 };
 
 ResultsGeometry resultsScreen(const ResultsInput &input);
 
-struct HelpInput {
-    QSizeF screen;
-    double menuTabStripBottom = 0;
-    double titleBarHeight = 0;
-    QSizeF heading, exitIcon, logo;
-    QSizeF text; // the frame `Рез`
+struct HelpInput : WorkWindowInput { // exit icon `Image2`, logo `Image5`
+    QSizeF text;                     // the frame `Рез`
     QSizeF menu, exit;
 };
 
-struct HelpGeometry {
-    QRectF window;
-    QRectF titleBar;
-    double headingPointSize = 0;
-    QRectF heading, exitIcon, logo;
+struct HelpGeometry : WorkWindowFrame {
     QRectF text;
-    QRectF menu, exit, menuFrame, exitFrame;
-    std::array<QLineF, 3> borders;
+    FramedLabel menu, exit;
 };
 
 HelpGeometry helpScreen(const HelpInput &input);

@@ -1,9 +1,10 @@
 #include "exercise/WorkWindow.h"
 
 #include "exercise/Colours.h"
+#include "exercise/FilteredLineEdit.h"
 #include "exercise/HoverLabel.h"
 #include "exercise/Navigator.h"
-#include "exercise/ScreenLayout.h"
+#include "exercise/Pictures.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -11,7 +12,8 @@
 
 namespace zorbiks {
 
-WorkWindow::WorkWindow(const ScreenContext &context, double widthTwips, QWidget *parent)
+WorkWindow::WorkWindow(const ScreenContext &context, double widthTwips, const QString &exitIconName,
+                       const QString &logoName, QWidget *parent)
     : Screen(parent)
     , context_(context)
 {
@@ -28,6 +30,51 @@ WorkWindow::WorkWindow(const ScreenContext &context, double widthTwips, QWidget 
 
     heading_ = new QLabel(this);
     Colours::setTextColour(heading_, Qt::white);
+    exitIcon_ = makeExitCross(exitIconName, this);
+    logo_ = makeLogo(logoName, this);
+
+    keySink_ = new FilteredLineEdit(this);
+    keySink_->setObjectName(QStringLiteral("Text1"));
+    keySink_->resize(m.px(QSizeF(1200, 300)));
+}
+
+ScreenMetrics WorkWindow::metrics() const
+{
+    return context_.navigator.metrics();
+}
+
+ScreenLayout::WorkWindowInput WorkWindow::frameInput(double titleBarHeight)
+{
+    const ScreenMetrics m = metrics();
+    ScreenLayout::WorkWindowInput in;
+    in.screen = m.twips(context_.navigator.stageSize());
+    in.menuTabStripBottom = context_.navigator.workWindowTop();
+    in.titleBarHeight = titleBarHeight;
+    QFont font = heading_->font();
+    font.setFamily(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSizeF(ScreenLayout::headingPointSize(in.screen.height()));
+    heading_->setFont(font);
+    heading_->adjustSize();
+    in.heading = m.twips(heading_->size());
+    in.exitIcon = m.twips(exitIcon_->size());
+    in.logo = m.twips(logo_->size());
+    return in;
+}
+
+void WorkWindow::applyFrame(const ScreenLayout::WorkWindowFrame &frame)
+{
+    const ScreenMetrics m = metrics();
+    setGeometry(m.px(frame.window));
+    titleBar_->setGeometry(m.px(frame.titleBar));
+    heading_->move(m.px(frame.heading).topLeft());
+    exitIcon_->move(m.px(frame.exitIcon).topLeft());
+    logo_->move(m.px(frame.logo).topLeft());
+    for (QWidget *top : {static_cast<QWidget *>(heading_), static_cast<QWidget *>(exitIcon_),
+                         static_cast<QWidget *>(logo_)})
+        top->raise();
+    borders_ = frame.borders;
+    update();
 }
 
 HoverLabel *WorkWindow::addBottomLabel(const QString &name, const QString &text,
@@ -63,14 +110,13 @@ void WorkWindow::setBottomLabelVisible(HoverLabel *label, bool visible)
     }
 }
 
-void WorkWindow::placeBottomLabel(HoverLabel *label, const QRectF &labelTwips,
-                                  const QRectF &frameTwips)
+void WorkWindow::placeBottomLabel(HoverLabel *label, const ScreenLayout::FramedLabel &place)
 {
-    const ScreenMetrics m = context_.navigator.metrics();
+    const ScreenMetrics m = metrics();
     for (auto &[bottomLabel, shape] : bottomLabels_) {
         if (bottomLabel == label) {
-            label->move(m.px(labelTwips).topLeft());
-            shape->setGeometry(m.px(frameTwips));
+            label->move(m.px(place.label).topLeft());
+            shape->setGeometry(m.px(place.frame));
         }
     }
 }
@@ -79,22 +125,6 @@ void WorkWindow::restColours()
 {
     for (auto &[label, shape] : bottomLabels_)
         Colours::setBackground(label, Colours::lightYellow, false);
-}
-
-void WorkWindow::setHeadingPointSize(double points)
-{
-    QFont font = heading_->font();
-    font.setFamily(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPointSizeF(points);
-    heading_->setFont(font);
-    heading_->adjustSize();
-}
-
-void WorkWindow::setBorders(const std::array<QLineF, 3> &borders)
-{
-    borders_ = borders;
-    update();
 }
 
 void WorkWindow::paintEvent(QPaintEvent *)

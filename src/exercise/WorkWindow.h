@@ -2,12 +2,15 @@
 
 // The common frame of a work window (exercise, results and help screens): a
 // fixed-size child of the stage over the main menu, with a title bar, its
-// heading, a blue border of three lines, and labels used as buttons in the
-// bottom row, each with a rectangle drawn around it.
+// heading, exit icon and logo, a blue border of three lines, labels used as
+// buttons in the bottom row, each with a rectangle drawn around it, and the
+// off-screen key sink `Text1`.
 
 #include "exercise/Fonts.h"
 #include "exercise/Screen.h"
 #include "exercise/ScreenContext.h"
+#include "exercise/ScreenLayout.h"
+#include "platform/ScreenMetrics.h"
 
 #include <QLineF>
 
@@ -17,23 +20,30 @@ class QLabel;
 
 namespace zorbiks {
 
+class FilteredLineEdit;
 class HoverLabel;
+class Picture;
 
 class WorkWindow : public Screen {
     Q_OBJECT
 public:
-    WorkWindow(const ScreenContext &context, double widthTwips, QWidget *parent);
+    // The names of the screen's exit icon and logo differ between screens.
+    WorkWindow(const ScreenContext &context, double widthTwips, const QString &exitIconName,
+               const QString &logoName, QWidget *parent);
 
 protected:
     // A bottom-row label with its rectangle, hidden or shown together.
     HoverLabel *addBottomLabel(const QString &name, const QString &text, const QString &toolTip);
     void setBottomLabelVisible(HoverLabel *label, bool visible);
-    void placeBottomLabel(HoverLabel *label, const QRectF &labelTwips, const QRectF &frameTwips);
+    void placeBottomLabel(HoverLabel *label, const ScreenLayout::FramedLabel &place);
     // Bottom-row labels (and any other watched controls) back to their rest colour.
     virtual void restColours();
 
-    void setHeadingPointSize(double points);
-    void setBorders(const std::array<QLineF, 3> &borders);
+    // The frame's part of the layout input (the heading gets its font for
+    // the current screen first), and the frame placed from the result.
+    ScreenLayout::WorkWindowInput frameInput(double titleBarHeight);
+    void applyFrame(const ScreenLayout::WorkWindowFrame &frame);
+    ScreenMetrics metrics() const;
 
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -41,6 +51,9 @@ protected:
     ScreenContext context_;
     QWidget *titleBar_ = nullptr;
     QLabel *heading_ = nullptr;
+    Picture *exitIcon_ = nullptr;
+    Picture *logo_ = nullptr;
+    FilteredLineEdit *keySink_ = nullptr; // `Text1`
 
 private:
     QList<std::pair<HoverLabel *, QWidget *>> bottomLabels_;

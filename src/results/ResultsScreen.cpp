@@ -61,14 +61,13 @@ HoverLabel *makeChoice(const QString &name, const QString &text, const QString &
 } // namespace
 
 ResultsScreen::ResultsScreen(const ScreenContext &context, QWidget *parent)
-    : WorkWindow(context, ScreenLayout::workWindowWidth, parent)
+    : WorkWindow(context, ScreenLayout::workWindowWidth, QStringLiteral("Image3"),
+                 QStringLiteral("Image2"), parent)
 {
     setObjectName(QStringLiteral("Результат"));
     const ScreenMetrics m = context_.navigator.metrics();
     heading_->setObjectName(QStringLiteral("Заголовок"));
     heading_->setText(QStringLiteral("Результаты работы"));
-    logo_ = makeLogo(QStringLiteral("Image2"), this);
-    exitIcon_ = makeExitCross(QStringLiteral("Image3"), this);
     connect(exitIcon_, &Picture::clicked, this, &ResultsScreen::exitStep);
     guard_ = new WindowsKeyGuard(context_.services, this);
 
@@ -163,9 +162,6 @@ ResultsScreen::ResultsScreen(const ScreenContext &context, QWidget *parent)
     logWarning_->resize(m.px(QSizeF(10400, 700)));
     logWarning_->hide();
 
-    keySink_ = new FilteredLineEdit(this);
-    keySink_->setObjectName(QStringLiteral("Text1"));
-    keySink_->resize(m.px(QSizeF(1200, 300)));
     connect(keySink_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
     restColours();
     hide();
@@ -212,17 +208,9 @@ void ResultsScreen::activate()
 
 void ResultsScreen::layOut()
 {
-    const ScreenMetrics m = context_.navigator.metrics();
-    const QSizeF screen = m.twips(context_.navigator.stageSize());
-    setHeadingPointSize(ScreenLayout::headingPointSize(screen.height()));
-
+    const ScreenMetrics m = metrics();
     ScreenLayout::ResultsInput in;
-    in.screen = screen;
-    in.menuTabStripBottom = context_.navigator.workWindowTop();
-    in.titleBarHeight = m.twips(titleBar_->height());
-    in.heading = m.twips(heading_->size());
-    in.exitIcon = m.twips(exitIcon_->size());
-    in.logo = m.twips(logo_->size());
+    static_cast<ScreenLayout::WorkWindowInput &>(in) = frameInput(m.twips(titleBar_->height()));
     in.task = m.twips(task_->size());
     in.greeting = m.twips(greeting_->size());
     in.verdictFrame = m.twips(verdictFrame_->size());
@@ -238,11 +226,7 @@ void ResultsScreen::layOut()
     in.exit = m.twips(exit_->size());
     const ScreenLayout::ResultsGeometry g = ScreenLayout::resultsScreen(in);
 
-    setGeometry(m.px(g.window));
-    titleBar_->setGeometry(m.px(g.titleBar));
-    heading_->move(m.px(g.heading).topLeft());
-    exitIcon_->move(m.px(g.exitIcon).topLeft());
-    logo_->move(m.px(g.logo).topLeft());
+    applyFrame(g);
     task_->move(m.px(g.task).topLeft());
     verdictFrame_->move(m.px(g.verdictFrame).topLeft());
     verdict_->move(m.px(g.verdict).topLeft());
@@ -253,18 +237,14 @@ void ResultsScreen::layOut()
     no_->move(m.px(g.no).topLeft());
     ok_->move(m.px(g.ok).topLeft());
     cancel_->move(m.px(g.cancel).topLeft());
-    placeBottomLabel(menu_, g.menu, g.menuFrame);
-    placeBottomLabel(exit_, g.exit, g.exitFrame);
-    setBorders(g.borders);
+    placeBottomLabel(menu_, g.menu);
+    placeBottomLabel(exit_, g.exit);
     // The verdict pictures stand left of the verdict and the figures.
     const QPoint picture = m.px(QRectF(400, g.verdictFrame.top(), 1, 1)).topLeft();
     poor_->move(picture);
     good_->move(picture);
     logWarning_->move(m.px(QRectF(300, g.buttons.bottom() + 100, 1, 1)).topLeft());
     keySink_->move(m.px(-4000.0), 0);
-    for (QWidget *top : {static_cast<QWidget *>(heading_), static_cast<QWidget *>(exitIcon_),
-                         static_cast<QWidget *>(logo_)})
-        top->raise();
 }
 
 void ResultsScreen::exitStep()

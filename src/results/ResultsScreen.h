@@ -38,8 +38,6 @@ private:
     void exitTick();
     void showLogWarning();
 
-    Picture *logo_ = nullptr;             // `Image2`
-    Picture *exitIcon_ = nullptr;         // `Image3`
     QGroupBox *task_ = nullptr;           // `Задание`
     QLabel *greeting_ = nullptr;          // `Уважаемый`
     QGroupBox *verdictFrame_ = nullptr;   // `Оц`
@@ -61,7 +59,6 @@ private:
     HoverLabel *no_ = nullptr;            // `Нет`
     HoverLabel *ok_ = nullptr;            // `ОК`
     HoverLabel *cancel_ = nullptr;        // `Отмена`
-    FilteredLineEdit *keySink_ = nullptr; // `Text1`
     WindowsKeyGuard *guard_ = nullptr;
     QTimer exitTimer_; // `Timer2`
     quint8 exitTicks_ = 0;

@@ -1,6 +1,7 @@
 #include "shell/HelpScreen.h"
 
 #include "exercise/Colours.h"
+#include "exercise/FilteredLineEdit.h"
 #include "exercise/GapLabel.h"
 #include "exercise/HoverLabel.h"
 #include "exercise/Navigator.h"
@@ -8,7 +9,6 @@
 #include "exercise/ScreenLayout.h"
 #include "platform/Services.h"
 
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace zorbiks {
@@ -82,14 +82,13 @@ QString HelpScreen::helpText()
 }
 
 HelpScreen::HelpScreen(const ScreenContext &context, QWidget *parent)
-    : WorkWindow(context, ScreenLayout::helpWindowWidth, parent)
+    : WorkWindow(context, ScreenLayout::helpWindowWidth, QStringLiteral("Image2"),
+                 QStringLiteral("Image5"), parent)
 {
     setObjectName(QStringLiteral("Справ"));
     const ScreenMetrics m = context_.navigator.metrics();
     heading_->setObjectName(QStringLiteral("Label1"));
     heading_->setText(QStringLiteral("О программе Зорбикс"));
-    logo_ = makeLogo(QStringLiteral("Image5"), this);
-    exitIcon_ = makeExitCross(QStringLiteral("Image2"), this);
     connect(exitIcon_, &Picture::clicked, this, [this] { leaveToResults(false); });
 
     frame_ = new QWidget(this);
@@ -135,16 +134,12 @@ HelpScreen::HelpScreen(const ScreenContext &context, QWidget *parent)
     });
     connect(exit_, &HoverLabel::clicked, this, [this] { leaveToResults(true); });
 
-    keySink_ = new QLineEdit(this);
-    keySink_->setObjectName(QStringLiteral("Text1"));
-    keySink_->resize(m.px(QSizeF(1200, 300)));
     hide();
 }
 
 void HelpScreen::activate()
 {
-    const ScreenMetrics m = context_.navigator.metrics();
-    keySink_->move(m.px(-4000.0), 0);
+    keySink_->move(metrics().px(-4000.0), 0);
     context_.services.sounds->play(QStringLiteral("click2"));
     context_.navigator.setMenuExitIconVisible(false);
     layOut();
@@ -152,33 +147,17 @@ void HelpScreen::activate()
 
 void HelpScreen::layOut()
 {
-    const ScreenMetrics m = context_.navigator.metrics();
-    const QSizeF screen = m.twips(context_.navigator.stageSize());
-    setHeadingPointSize(ScreenLayout::headingPointSize(screen.height()));
+    const ScreenMetrics m = metrics();
     ScreenLayout::HelpInput in;
-    in.screen = screen;
-    in.menuTabStripBottom = context_.navigator.workWindowTop();
-    in.titleBarHeight = m.twips(titleBar_->height());
-    in.heading = m.twips(heading_->size());
-    in.exitIcon = m.twips(exitIcon_->size());
-    in.logo = m.twips(logo_->size());
+    static_cast<ScreenLayout::WorkWindowInput &>(in) = frameInput(m.twips(titleBar_->height()));
     in.text = m.twips(frame_->size());
     in.menu = m.twips(menu_->size());
     in.exit = m.twips(exit_->size());
     const ScreenLayout::HelpGeometry g = ScreenLayout::helpScreen(in);
-
-    setGeometry(m.px(g.window));
-    titleBar_->setGeometry(m.px(g.titleBar));
-    heading_->move(m.px(g.heading).topLeft());
-    exitIcon_->move(m.px(g.exitIcon).topLeft());
-    logo_->move(m.px(g.logo).topLeft());
+    applyFrame(g);
     frame_->move(m.px(g.text).topLeft());
-    placeBottomLabel(menu_, g.menu, g.menuFrame);
-    placeBottomLabel(exit_, g.exit, g.exitFrame);
-    setBorders(g.borders);
-    for (QWidget *top : {static_cast<QWidget *>(heading_), static_cast<QWidget *>(exitIcon_),
-                         static_cast<QWidget *>(logo_)})
-        top->raise();
+    placeBottomLabel(menu_, g.menu);
+    placeBottomLabel(exit_, g.exit);
 }
 
 void HelpScreen::leaveToResults(bool withSound)

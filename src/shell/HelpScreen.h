@@ -26,13 +26,10 @@ private:
     void layOut();
     void leaveToResults(bool withSound);
 
-    Picture *logo_ = nullptr;     // `Image5`
-    Picture *exitIcon_ = nullptr; // `Image2`
     QWidget *frame_ = nullptr;    // `Рез`
     GapLabel *text_ = nullptr;    // `Label2`
     HoverLabel *menu_ = nullptr;  // `Меню`
     HoverLabel *exit_ = nullptr;  // `Выход`
-    QWidget *keySink_ = nullptr;  // `Text1`
 };
 
 } // namespace zorbiks

@@ -112,10 +112,10 @@ private slots:
         QCOMPARE(g.feedback.top(), g.ok.bottom() + 50);
         QCOMPARE(g.explanations.first().top(), g.feedback.bottom() + 50);
         QCOMPARE(g.exitIcon.left(), w - 360 - 80);
-        QCOMPARE(g.menu, QRectF((w - 600) * 0.2, 7800 * 0.92, 600, 300));
-        QCOMPARE(g.questions.left(), (w - 3000) * 0.5);
-        QCOMPARE(g.repeat.left(), (w - 800) * 0.8);
-        QCOMPARE(g.questionsFrame, g.questions.adjusted(-20, -20, 20, 20));
+        QCOMPARE(g.menu.label, QRectF((w - 600) * 0.2, 7800 * 0.92, 600, 300));
+        QCOMPARE(g.questions.label.left(), (w - 3000) * 0.5);
+        QCOMPARE(g.repeat.label.left(), (w - 800) * 0.8);
+        QCOMPARE(g.questions.frame, g.questions.label.adjusted(-20, -20, 20, 20));
         QCOMPARE(g.borders[0], QLineF(10, 0, 10, 7770));
         QCOMPARE(g.borders[1], QLineF(0, 7770, 10970, 7770));
         QCOMPARE(g.borders[2], QLineF(10970, 7770, 10970, 0));
@@ -147,7 +147,7 @@ private slots:
         const ExerciseGeometry g = exerciseScreen(in);
         QCOMPARE(g.answers.top() - g.task.top(), answerTop);
         QCOMPARE(g.answers.left(), answerLeft);
-        QCOMPARE(g.menu.top(), 7800 * bottomRow);
+        QCOMPARE(g.menu.label.top(), 7800 * bottomRow);
     }
 
     void explanationFrames()
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(r.figures.top(), r.verdictFrame.bottom() + 50);
         QCOMPARE(r.buttons.top(), r.question.bottom() + 50);
         QCOMPARE(r.no.left(), 7000 - 700.0);
-        QCOMPARE(r.exit.left(), (11000 - 700) * 0.7);
+        QCOMPARE(r.exit.label.left(), (11000 - 700) * 0.7);
 
         HelpInput help;
         help.screen = screenOf(1024, 768);
@@ -215,7 +215,7 @@ private slots:
         const HelpGeometry h = helpScreen(help);
         QCOMPARE(h.window.width(), 11800.0);
         QCOMPARE(h.text.topLeft(), QPointF(150, 360));
-        QCOMPARE(h.menu.top(), 7800 * 0.94);
+        QCOMPARE(h.menu.label.top(), 7800 * 0.94);
         QCOMPARE(h.exitIcon.right(), 11800.0);
         QCOMPARE(h.borders[2].x1(), 11770.0);
     }
