@@ -22,7 +22,6 @@ public:
     explicit VariantBag(int count, int first = 1, Order order = Order::Standard);
 
     int draw(RandomSource &random);
-    int previous() const { return previous_; }
 
 private:
     int rawDraw(RandomSource &random) const;
