@@ -47,7 +47,6 @@ struct ExerciseTraits {
     // One caption per explanation frame: one frame is `Пояснение`, two are
     // `Пояснение1` and `Пояснение2`.
     QStringList explanationCaptions = {QStringLiteral(" Пояснение")};
-    QString singleExplanationName = QStringLiteral("Пояснение");
 
     // Designed sizes, in twips.
     QSizeF taskSize{10400, 1200};
@@ -102,16 +101,14 @@ struct ChoiceOption {
 // The frames ExerciseScreen has made for the exercise to fill, once, when the
 // screen is created.
 struct ExerciseView {
-    QWidget *screen = nullptr; // the work window itself
     QGroupBox *task = nullptr; // `Задание`
     QList<QGroupBox *> explanations; // `Пояснение`, or `Пояснение1` and `Пояснение2`
     QGroupBox *answers = nullptr; // `Ответы` (choice kind)
     ScreenMetrics metrics;
     // Filled by a choice exercise: its answer controls in order (option 1 first).
     QList<ChoiceOption> options;
-    // Optional anchors of the layout: the label under the task frame, and
-    // the last answer label (its bottom, inside `Ответы`, ends the answer area).
-    QWidget *labelUnderTask = nullptr;
+    // Optional anchor of the layout: the last answer label (its bottom,
+    // inside `Ответы`, ends the answer area on screens whose row says so).
     QWidget *lastAnswerLabel = nullptr;
 };
 

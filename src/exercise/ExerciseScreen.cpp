@@ -37,7 +37,7 @@ ExerciseScreen::ExerciseScreen(const ScreenContext &context, std::unique_ptr<Exe
 {
     setObjectName(traits_.code);
     setWindowTitle(traits_.windowTitle);
-    const ScreenMetrics metrics = context_.navigator.metrics();
+    const ScreenMetrics metrics = this->metrics();
 
     guard_ = new WindowsKeyGuard(context_.services, this);
     buildFrame();
@@ -47,7 +47,6 @@ ExerciseScreen::ExerciseScreen(const ScreenContext &context, std::unique_ptr<Exe
         buildChoiceControls();
     buildNavigation();
 
-    view_.screen = this;
     view_.task = task_;
     view_.explanations = explanations_;
     view_.answers = answers_;
@@ -83,7 +82,7 @@ ExerciseScreen::~ExerciseScreen() = default;
 
 void ExerciseScreen::buildFrame()
 {
-    const ScreenMetrics metrics = context_.navigator.metrics();
+    const ScreenMetrics metrics = this->metrics();
 
     heading_->setText(sectionNames(exercise_->section()).title + QStringLiteral(", ") +
                       traits_.code);
@@ -109,7 +108,7 @@ void ExerciseScreen::buildFrame()
     const bool single = traits_.explanationCaptions.size() == 1;
     for (qsizetype i = 0; i < traits_.explanationCaptions.size(); ++i) {
         auto *frame = new QGroupBox(traits_.explanationCaptions[i], this);
-        frame->setObjectName(single ? traits_.singleExplanationName
+        frame->setObjectName(single ? QStringLiteral("Пояснение")
                                     : QStringLiteral("Пояснение%1").arg(i + 1));
         Colours::setBackground(frame, QColor(232, 255, 232));
         Colours::setTextColour(frame, Colours::taskBlue);
@@ -123,7 +122,7 @@ void ExerciseScreen::buildFrame()
 
 void ExerciseScreen::buildTypedControls()
 {
-    const ScreenMetrics metrics = context_.navigator.metrics();
+    const ScreenMetrics metrics = this->metrics();
 
     answer_ = new FilteredLineEdit(this);
     answer_->setObjectName(QStringLiteral("Ответ"));
@@ -159,7 +158,7 @@ void ExerciseScreen::buildChoiceControls()
     answers_ = new QGroupBox(traits_.answersCaption, this);
     answers_->setObjectName(QStringLiteral("Ответы"));
     Colours::setTextColour(answers_, Colours::taskBlue);
-    answers_->resize(context_.navigator.metrics().px(traits_.answersSize));
+    answers_->resize(metrics().px(traits_.answersSize));
     watchHover(answers_, [this] { restColours(); });
 }
 
@@ -204,16 +203,7 @@ void ExerciseScreen::layOut()
     in.repeat = m.twips(repeat_->size());
     in.keySinkLeft = traits_.keySinkLeft;
 
-    // The label under the task is placed by the task itself; its bottom is
-    // read after the task frame has moved.
-    ScreenLayout::ExerciseGeometry g = ScreenLayout::exerciseScreen(in);
-    if (view_.labelUnderTask) {
-        task_->setGeometry(m.px(g.task));
-        const QPoint bottom =
-            view_.labelUnderTask->mapTo(this, QPoint(0, view_.labelUnderTask->height()));
-        in.labelUnderTaskBottom = m.twips(bottom.y());
-        g = ScreenLayout::exerciseScreen(in);
-    }
+    const ScreenLayout::ExerciseGeometry g = ScreenLayout::exerciseScreen(in);
 
     applyFrame(g);
     titleBarHeight_ = g.titleBar.height();

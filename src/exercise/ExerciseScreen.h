@@ -83,9 +83,9 @@ private:
     QGroupBox *answers_ = nullptr;       // `Ответы`
     QLabel *feedback_ = nullptr;         // `КакойОтвет`
     QList<QGroupBox *> explanations_;
-    HoverLabel *menu_ = nullptr;          // `Меню`
-    HoverLabel *questions_ = nullptr;     // `Вопросы`
-    HoverLabel *repeat_ = nullptr;        // `Повтор`
+    HoverLabel *menu_ = nullptr;      // `Меню`
+    HoverLabel *questions_ = nullptr; // `Вопросы`
+    HoverLabel *repeat_ = nullptr;    // `Повтор`
     WindowsKeyGuard *guard_ = nullptr;
     ExerciseView view_;
 

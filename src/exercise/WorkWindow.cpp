@@ -129,7 +129,7 @@ void WorkWindow::restColours()
 
 void WorkWindow::paintEvent(QPaintEvent *)
 {
-    const ScreenMetrics m = context_.navigator.metrics();
+    const ScreenMetrics m = metrics();
     QPainter painter(this);
     painter.setPen(QPen(Colours::titleBlue, 2));
     for (const QLineF &line : borders_)

@@ -86,7 +86,7 @@ HelpScreen::HelpScreen(const ScreenContext &context, QWidget *parent)
                  QStringLiteral("Image5"), parent)
 {
     setObjectName(QStringLiteral("Справ"));
-    const ScreenMetrics m = context_.navigator.metrics();
+    const ScreenMetrics m = metrics();
     heading_->setObjectName(QStringLiteral("Label1"));
     heading_->setText(QStringLiteral("О программе Зорбикс"));
     connect(exitIcon_, &Picture::clicked, this, [this] { leaveToResults(false); });

@@ -270,12 +270,7 @@ void MainMenu::activate()
     exitIcon_->show();
     context_.services.sounds->play(QStringLiteral("click2"));
     layOut();
-    for (Tab &tab : tabs_)
-        tab.highlighted->hide();
-    for (List &list : lists_) {
-        for (QPushButton *button : std::as_const(list.buttons))
-            paintButton(button, Colours::lavender);
-    }
+    restAllButtons(); // no tab highlighted, every button lavender
     keySink_->setFocus();
 }
 
