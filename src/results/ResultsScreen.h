@@ -38,27 +38,27 @@ private:
     void exitTick();
     void showLogWarning();
 
-    QGroupBox *task_ = nullptr;           // `Задание`
-    QLabel *greeting_ = nullptr;          // `Уважаемый`
-    QGroupBox *verdictFrame_ = nullptr;   // `Оц`
-    QLabel *verdict_ = nullptr;           // `Оценка`
-    QGroupBox *figures_ = nullptr;        // `Рез`
-    QLabel *tasksShown_ = nullptr;        // `КвоОтветов`
-    QLabel *correctTotal_ = nullptr;      // `КвоПравОтв`
-    QLabel *correctList_ = nullptr;       // `ПравОтветы`
-    QLabel *wrongList_ = nullptr;         // `НепрОтветы`
-    QLabel *logWarning_ = nullptr;        // `ЖурналПредупреждение`
-    Picture *poor_ = nullptr;             // `Image4`
-    Picture *good_ = nullptr;             // `Image1`
-    HoverLabel *menu_ = nullptr;          // `Меню`
-    HoverLabel *exit_ = nullptr;          // `Выход`
-    QGroupBox *question_ = nullptr;       // `Frame1`
-    QLabel *askPrint_ = nullptr;          // `Хотите`
-    QGroupBox *buttons_ = nullptr;        // `Frame2`
-    HoverLabel *yes_ = nullptr;           // `Да`
-    HoverLabel *no_ = nullptr;            // `Нет`
-    HoverLabel *ok_ = nullptr;            // `ОК`
-    HoverLabel *cancel_ = nullptr;        // `Отмена`
+    QGroupBox *task_ = nullptr;         // `Задание`
+    QLabel *greeting_ = nullptr;        // `Уважаемый`
+    QGroupBox *verdictFrame_ = nullptr; // `Оц`
+    QLabel *verdict_ = nullptr;         // `Оценка`
+    QGroupBox *figures_ = nullptr;      // `Рез`
+    QLabel *tasksShown_ = nullptr;      // `КвоОтветов`
+    QLabel *correctTotal_ = nullptr;    // `КвоПравОтв`
+    QLabel *correctList_ = nullptr;     // `ПравОтветы`
+    QLabel *wrongList_ = nullptr;       // `НепрОтветы`
+    QLabel *logWarning_ = nullptr;      // `ЖурналПредупреждение`
+    Picture *poor_ = nullptr;           // `Image4`
+    Picture *good_ = nullptr;           // `Image1`
+    HoverLabel *menu_ = nullptr;        // `Меню`
+    HoverLabel *exit_ = nullptr;        // `Выход`
+    QGroupBox *question_ = nullptr;     // `Frame1`
+    QLabel *askPrint_ = nullptr;        // `Хотите`
+    QGroupBox *buttons_ = nullptr;      // `Frame2`
+    HoverLabel *yes_ = nullptr;         // `Да`
+    HoverLabel *no_ = nullptr;          // `Нет`
+    HoverLabel *ok_ = nullptr;          // `ОК`
+    HoverLabel *cancel_ = nullptr;      // `Отмена`
     WindowsKeyGuard *guard_ = nullptr;
     QTimer exitTimer_; // `Timer2`
     quint8 exitTicks_ = 0;

@@ -26,10 +26,10 @@ private:
     void layOut();
     void leaveToResults(bool withSound);
 
-    QWidget *frame_ = nullptr;    // `Рез`
-    GapLabel *text_ = nullptr;    // `Label2`
-    HoverLabel *menu_ = nullptr;  // `Меню`
-    HoverLabel *exit_ = nullptr;  // `Выход`
+    QWidget *frame_ = nullptr;   // `Рез`
+    GapLabel *text_ = nullptr;   // `Label2`
+    HoverLabel *menu_ = nullptr; // `Меню`
+    HoverLabel *exit_ = nullptr; // `Выход`
 };
 
 } // namespace zorbiks
