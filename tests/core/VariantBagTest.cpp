@@ -1,5 +1,6 @@
 #include "support/TestMain.h"
 
+#include "exercise/NoRepeatDraw.h"
 #include "exercise/VariantBag.h"
 #include "platform/FakeServices.h"
 
@@ -97,6 +98,24 @@ private slots:
         const QList<int> shown = drawMany(bag, random, 600);
         for (qsizetype i = 1; i < shown.size(); ++i)
             QVERIFY(shown[i] != shown[i - 1]);
+    }
+
+    void noRepeatDrawStaysInRangeAndNeverRepeats()
+    {
+        ScriptedRandom random;
+        // A scripted repeat is drawn again; both ends of the range are reached.
+        NoRepeatDraw draw(20, 86);
+        for (int value : {20, 20, 86, 86, 53})
+            random.scriptDraw(value, 67, 20);
+        QCOMPARE((QList<int>{draw.draw(random), draw.draw(random), draw.draw(random)}),
+                 (QList<int>{20, 86, 53}));
+        random.reseed(3);
+        int previous = draw.current();
+        for (int i = 0; i < 500; ++i) {
+            const int n = draw.draw(random);
+            QVERIFY(n >= 20 && n <= 86 && n != previous);
+            previous = n;
+        }
     }
 };
 

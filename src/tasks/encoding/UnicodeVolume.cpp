@@ -28,12 +28,7 @@ ExerciseTraits unicodeVolumeTraits()
 
 void UnicodeVolumeModel::draw(RandomSource &random)
 {
-    int n = 0;
-    do {
-        n = static_cast<int>(random.next() * 67) + 20;
-    } while (n == previous_);
-    previous_ = n;
-    characters_ = n;
+    characters_ = draw_.draw(random);
 }
 
 bool UnicodeVolumeModel::isCorrect(const QString &text) const

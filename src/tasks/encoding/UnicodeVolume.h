@@ -3,6 +3,7 @@
 // К1. Size of a phrase in bits when Unicode gives every character two bytes.
 
 #include "exercise/Exercise.h"
+#include "exercise/NoRepeatDraw.h"
 
 class QLabel;
 
@@ -22,8 +23,8 @@ public:
     static KeyVerdict filter(ushort code);
 
 private:
+    NoRepeatDraw draw_{20, 86};
     int characters_ = 0;
-    int previous_ = 0;
 };
 
 class UnicodeVolume final : public Exercise {
