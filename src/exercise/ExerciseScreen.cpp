@@ -130,9 +130,12 @@ void ExerciseScreen::buildTypedControls()
     answer_->setAlignment(Qt::AlignCenter);
     answer_->resize(metrics.px(answerSize));
     answer_->setCharacterFilter([this](ushort code) { return filterCharacter(code); });
-    if (traits_.ctrlAltToResults)
-        answer_->setKeyDownHook(
-            [this](const QKeyEvent &event) { return shortcutToResults(event); });
+    // The key filter's transliteration reads the key that produced the
+    // character, so every key pressed in `Ответ` is recorded before it.
+    answer_->setKeyDownHook([this](const QKeyEvent &event) {
+        context_.pupil.LastKeyDown = static_cast<qint16>(keyCodeOf(event));
+        return traits_.ctrlAltToResults && shortcutToResults(event);
+    });
     connect(answer_, &QLineEdit::textChanged, this,
             [this](const QString &text) { answerText_ = text; });
     connect(answer_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);

@@ -3,20 +3,53 @@
 #include "platform/KeyCodes.h"
 #include "pupil/Cp1251.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMenu>
+#include <QValidator>
 
 namespace zorbiks {
+
+// Sees every change of the box's text before the box shows it: the part
+// that the change inserted (what differs from the text before, between the
+// unchanged beginning and end) passes the key filter.
+class FilteredLineEdit::EditFilter final : public QValidator {
+public:
+    explicit EditFilter(FilteredLineEdit &box)
+        : QValidator(&box)
+        , box_(box)
+    {}
+
+    State validate(QString &input, int &position) const override
+    {
+        if (box_.filter_ && !box_.inserting_ && input != before_) {
+            const qsizetype shorter = std::min(input.size(), before_.size());
+            qsizetype head = 0;
+            while (head < shorter && input[head] == before_[head])
+                ++head;
+            qsizetype tail = 0;
+            while (tail < shorter - head &&
+                   input[input.size() - 1 - tail] == before_[before_.size() - 1 - tail])
+                ++tail;
+            const QString inserted = input.mid(head, input.size() - head - tail);
+            const QString kept = box_.filtered(inserted);
+            if (kept != inserted) {
+                input = input.left(head) + kept + input.right(tail);
+                position = static_cast<int>(head + kept.size());
+            }
+        }
+        before_ = input;
+        return Acceptable;
+    }
+
+private:
+    FilteredLineEdit &box_;
+    mutable QString before_;
+};
 
 FilteredLineEdit::FilteredLineEdit(QWidget *parent)
     : QLineEdit(parent)
 {
     setAcceptDrops(false);
+    setValidator(new EditFilter(*this));
 }
 
 QString FilteredLineEdit::filtered(const QString &text) const
@@ -28,19 +61,28 @@ QString FilteredLineEdit::filtered(const QString &text) const
         if (c.unicode() < 32 || c.unicode() == 127)
             continue;
         const ushort code = Cp1251::code(c);
+        if (code == '?' && c != u'?')
+            continue; // no Windows-1251 code
         const ushort accepted = filter_(code);
-        if (accepted == 0)
+        if (accepted < 32 || accepted == 127)
             continue;
         result += accepted == code ? c : Cp1251::character(accepted);
     }
     return result;
 }
 
+void FilteredLineEdit::insertAccepted(const QString &text)
+{
+    inserting_ = true;
+    insert(text);
+    inserting_ = false;
+}
+
 void FilteredLineEdit::pasteFiltered(const QString &text)
 {
     const QString accepted = filtered(text);
     if (!accepted.isEmpty())
-        insert(accepted);
+        insertAccepted(accepted);
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
@@ -49,16 +91,13 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    if (event->matches(QKeySequence::Paste)) {
-        pasteFiltered(QGuiApplication::clipboard()->text());
-        event->accept();
-        return;
-    }
     const QString text = event->text();
     const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
-    const bool filtered = filter_ && !text.isEmpty() && !shortcut && event->key() != Qt::Key_Tab &&
-                          event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Delete;
-    if (!filtered) {
+    const bool typed = filter_ && !text.isEmpty() && !shortcut && event->key() != Qt::Key_Tab &&
+                       event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Delete;
+    if (!typed) {
+        // Shortcuts (paste, undo) and editing keys: what they insert passes
+        // the filter in EditFilter.
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -74,7 +113,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
                 QLineEdit::keyPressEvent(event);
             continue;
         }
-        insert(accepted == code ? QString(c) : QString(Cp1251::character(accepted)));
+        insertAccepted(accepted == code ? QString(c) : QString(Cp1251::character(accepted)));
     }
 }
 
@@ -83,42 +122,6 @@ void FilteredLineEdit::keyReleaseEvent(QKeyEvent *event)
     if (!event->isAutoRepeat())
         emit keyReleased(keyCodeOf(*event));
     QLineEdit::keyReleaseEvent(event);
-}
-
-void FilteredLineEdit::contextMenuEvent(QContextMenuEvent *event)
-{
-    QMenu *menu = createStandardContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
-        paste->disconnect();
-        connect(paste, &QAction::triggered, this,
-                [this] { pasteFiltered(QGuiApplication::clipboard()->text()); });
-    }
-    menu->popup(event->globalPos());
-}
-
-void FilteredLineEdit::mouseReleaseEvent(QMouseEvent *event)
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
-        setCursorPosition(cursorPositionAt(event->position().toPoint()));
-        pasteFiltered(clipboard->text(QClipboard::Selection));
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
-}
-
-void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event)
-{
-    if (!filter_ || event->commitString().isEmpty()) {
-        QLineEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent copy(event->preeditString(), event->attributes());
-    copy.setCommitString(filtered(event->commitString()), event->replacementStart(),
-                         event->replacementLength());
-    QLineEdit::inputMethodEvent(&copy);
 }
 
 } // namespace zorbiks

@@ -2,10 +2,13 @@
 
 // A text box whose characters pass a key filter: the filter sees every
 // typed character as a Windows-1251 code and returns the code to enter (the
-// same code, a replacement, or 0 to discard it). Text that arrives another
-// way — pasted by keyboard, context menu or middle button, or committed by an
-// input method — passes the same filter character by character; dropping
-// text onto the box is refused.
+// same code, a replacement, or 0 to discard it). Every other way text
+// reaches the box — pasted by keyboard, context menu or middle button,
+// committed by an input method, restored by undo — passes the same filter
+// character by character: the box checks each change of its text in one
+// place (its validator, which QLineEdit runs for every edit before it shows
+// it), keeps only what the filter lets through and leaves the cursor after
+// the inserted text. Dropping text onto the box is refused.
 
 #include <QLineEdit>
 
@@ -35,17 +38,21 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    class EditFilter;
+    friend class EditFilter;
+
     // The characters of `text` that the filter lets through, replaced where
-    // it replaces them; control characters are left out.
+    // it replaces them; control characters and characters that Windows-1251
+    // cannot hold are left out.
     QString filtered(const QString &text) const;
+    // Inserts text that has already passed the filter.
+    void insertAccepted(const QString &text);
 
     CharacterFilter filter_;
     KeyDownHook keyDown_;
+    bool inserting_ = false; // insertAccepted() is at work
 };
 
 } // namespace zorbiks

@@ -47,10 +47,17 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    // ZORBIKS_TEST_CLASS=A,B runs only those test classes (then the usual
+    // QtTest arguments, such as function names, apply to them).
+    const QStringList only =
+        qEnvironmentVariable("ZORBIKS_TEST_CLASS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+
     QApplication application(argc, argv);
     int failures = 0;
     for (const auto &factory : zorbiks::test::tests()) {
         std::unique_ptr<QObject> test = factory();
+        if (!only.isEmpty() && !only.contains(QLatin1String(test->metaObject()->className())))
+            continue;
         failures += QTest::qExec(test.get(), argc, argv);
     }
     return failures == 0 ? 0 : 1;
