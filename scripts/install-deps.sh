@@ -4,8 +4,14 @@
 set -eu
 
 packages="cmake make g++ ccache qt6-base-dev qt6-multimedia-dev qt6-translations-l10n \
-libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core"
-[ "${1:-}" = "--with-x-tools" ] && packages="$packages xvfb xauth xdotool imagemagick"
+libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core espeak-ng"
+for option in "$@"; do
+    case "$option" in
+    --with-x-tools) packages="$packages xvfb xauth xdotool imagemagick" ;;
+    --with-packaging) packages="$packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool imagemagick" ;;
+    --with-printing) packages="$packages cups cups-client printer-driver-cups-pdf poppler-utils" ;;
+    esac
+done
 
 missing=""
 for package in $packages; do

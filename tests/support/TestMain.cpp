@@ -34,11 +34,12 @@ int main(int argc, char *argv[])
     // printouts all go to a temporary folder.
     QTemporaryDir home;
     const QString root = home.path();
-    for (const char *folder : {"config", "data", "runtime", "documents", "sounds"})
+    for (const char *folder : {"config", "xdg", "data", "runtime", "documents", "sounds"})
         QDir(root).mkpath(QString::fromLatin1(folder));
     QFile::setPermissions(root + "/runtime",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + "/config"));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root + "/xdg")); // the system-wide settings
     qputenv("XDG_DATA_HOME", QFile::encodeName(root + "/data"));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + "/runtime"));
     qputenv("ZORBIKS_DEFAULT_LOG", QFile::encodeName(root + "/data/Zorbiks.txt"));

@@ -1,0 +1,23 @@
+# The Debian package: `cpack -G DEB` in the build folder (scripts/package.sh)
+# makes zorbiks_<version>_amd64.deb. dpkg-shlibdeps computes the libraries
+# it needs; the fonts with Arial's metrics, Qt's Russian texts and the
+# GStreamer/PulseAudio pieces that QSoundEffect plays through are named here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zorbiks)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGE_CONTACT "Зорбикс <zorbiks@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "drill and test tutor for the ninth-grade informatics exam")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Zorbiks (Зорбикс) trains pupils of grades 7 to 9 for the school informatics
+exam: 28 questions in four sections, each with changing data, explanations
+after wrong answers, and a results file for the teacher. It fills the screen
+and keeps the pupil inside it; a kiosk X session is included.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, cups-client")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

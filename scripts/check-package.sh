@@ -1,0 +1,84 @@
+#!/bin/sh
+# Makes the Debian package and checks it: its files and computed
+# dependencies, the desktop and AppStream files, and - as root - that it
+# installs, that the installed program reaches the registration screen under
+# Xvfb, and that removing it leaves none of its files behind.
+set -eu
+cd "$(dirname "$0")/.."
+deb=$(./scripts/package.sh | tail -n 1)
+artifacts=build/ci-artifacts
+rm -rf "$artifacts" build/deb-root
+mkdir -p "$artifacts"
+fail() { echo "check-package: $*" >&2; exit 1; }
+
+echo "== $deb"
+dpkg-deb -I "$deb"
+dpkg-deb -c "$deb" | tee "$artifacts/contents.txt"
+
+files=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
+for expected in /usr/bin/zorbiks /usr/share/applications/zorbiks.desktop \
+    /usr/share/xsessions/zorbiks.desktop /usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml \
+    /usr/share/icons/hicolor/scalable/apps/zorbiks.svg /usr/share/icons/hicolor/48x48/apps/zorbiks.png \
+    /usr/share/zorbiks/sounds/click2.wav /usr/share/zorbiks/sounds/спасибо.wav; do
+    echo "$files" | grep -qx "$expected" || fail "the package lacks $expected"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for expected in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libc6 fonts-liberation2 \
+    qt6-translations-l10n; do
+    echo "$depends" | grep -q "$expected" || fail "Depends lacks $expected: $depends"
+done
+if echo "$files" | grep -q "^/usr/share/zorbiks/.*build\|/home/\|/work/"; then
+    fail "the package holds paths of the build machine"
+fi
+
+dpkg-deb -x "$deb" build/deb-root
+desktop-file-validate build/deb-root/usr/share/applications/zorbiks.desktop
+desktop-file-validate build/deb-root/usr/share/xsessions/zorbiks.desktop
+appstreamcli validate --no-net build/deb-root/usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "check-package: not root; installing the package is left out"
+    exit 0
+fi
+
+echo "== installing"
+DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb" >/dev/null ||
+    { apt-get update >/dev/null && DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "$deb" >/dev/null; }
+[ -x /usr/bin/zorbiks ] || fail "/usr/bin/zorbiks is not installed"
+
+echo "== starting the installed program under Xvfb"
+home=$(mktemp -d)
+cat >"$home/run.sh" <<'RUN'
+#!/bin/sh
+HOME="$1" XDG_RUNTIME_DIR="$1" /usr/bin/zorbiks >"$1/zorbiks.out" 2>&1 &
+pid=$!
+found=""
+for _ in $(seq 100); do
+    found=$(xdotool search --onlyvisible --name "^Зорбикс$" 2>/dev/null | head -n 1)
+    [ -n "$found" ] && break
+    sleep 0.1
+done
+sleep 1
+import -window root "$2"
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+[ -n "$found" ]
+RUN
+chmod 700 "$home" && chmod +x "$home/run.sh"
+xvfb-run -a -s "-screen 0 1024x768x24" "$home/run.sh" "$home" "$artifacts/installed.png" ||
+    { cat "$home/zorbiks.out"; fail "the installed program showed no window named Зорбикс"; }
+echo "the installed program reached its window; screenshot: $artifacts/installed.png"
+rm -rf "$home"
+
+echo "== removing"
+DEBIAN_FRONTEND=noninteractive apt-get purge -y zorbiks >/dev/null
+left=""
+for file in $files; do
+    [ -f "$file" ] && left="$left $file"
+done
+[ -z "$left" ] || fail "files left after removal:$left"
+for folder in /usr/share/zorbiks; do
+    [ ! -e "$folder" ] || fail "$folder left after removal"
+done
+echo "check-package: the package is sound"
