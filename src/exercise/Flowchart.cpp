@@ -212,19 +212,21 @@ void Flowchart::paintEvent(QPaintEvent *)
 Flowchart *makeLoopChart(const LoopChartParts &parts, double unitsPerPixel, QWidget *parent)
 {
     // Twips at the designed size: the start box, the decision below it, the
-    // body under the decision's "нет" corner, the exit to the right.
-    const QRectF start(600, 0, 1800, 540);
-    const QRectF decision(750, 780, 1500, 660);
-    const QRectF body(600, 1710, 1800, 540);
+    // body under the decision's "нет" corner, the exit to the right; a
+    // margin keeps the outer lines whole.
+    const double top = 30;
+    const QRectF start(600, top, 1800, 540);
+    const QRectF decision(750, top + 780, 1500, 660);
+    const QRectF body(600, top + 1710, 1800, 540);
     const double middle = start.center().x();
-    const QPointF join(middle, 660);
+    const QPointF join(middle, top + 660);
 
-    auto *chart = new Flowchart(QSizeF(3150, 2520), unitsPerPixel, 9.75, parent);
+    auto *chart = new Flowchart(QSizeF(3150, 2580), unitsPerPixel, 9.75, parent);
     chart->addBox(start, parts.startName, parts.startText);
     chart->addLine({QPointF(middle, start.bottom()), QPointF(middle, decision.top())});
     chart->addDecision(decision, parts.conditionName);
     const QPointF right(decision.right(), decision.center().y());
-    chart->addLine({right, QPointF(2850, right.y()), QPointF(2850, 1560)}, true);
+    chart->addLine({right, QPointF(2850, right.y()), QPointF(2850, top + 1560)}, true);
     chart->addCaption(QPointF(2560, right.y() - 150), parts.yesName, QStringLiteral("да"));
     chart->addLine({QPointF(middle, decision.bottom()), QPointF(middle, body.top())}, true);
     chart->addCaption(QPointF(middle + 260, (decision.bottom() + body.top()) / 2), parts.noName,

@@ -111,6 +111,32 @@ private slots:
         QVERIFY(!p2.visible("Пояснение"));
     }
 
+    void flowchartScalesItsTextsWithItsSize()
+    {
+        LoopChartParts parts{"start", "  b := 0      c := 0", "test", "body", "yes", "no"};
+        std::unique_ptr<Flowchart> chart(makeLoopChart(parts, 15));
+        chart->show();
+        QCOMPARE(chart->size(), chart->sizeHint());
+        auto *start = chart->findChild<QLabel *>("start");
+        auto *yes = chart->findChild<QLabel *>("yes");
+        const QRect box = start->geometry();
+        const double points = start->font().pointSizeF();
+        const QPoint caption = yes->geometry().center();
+
+        chart->resize(chart->sizeHint() * 2);
+        QVERIFY(qAbs(start->width() - 2 * box.width()) <= 2);
+        QVERIFY(qAbs(start->height() - 2 * box.height()) <= 2);
+        QVERIFY(qAbs(start->x() - 2 * box.x()) <= 2);
+        QCOMPARE(start->font().pointSizeF(), 2 * points);
+        QVERIFY((yes->geometry().center() - 2 * caption).manhattanLength() <= 4);
+
+        // A wider widget keeps the proportions and centres the drawing.
+        chart->resize(chart->sizeHint().width() * 4, chart->sizeHint().height() * 2);
+        QCOMPARE(start->font().pointSizeF(), 2 * points);
+        const int offset = (chart->width() - 2 * chart->sizeHint().width()) / 2;
+        QVERIFY(qAbs(start->x() - offset - 2 * box.x()) <= 2);
+    }
+
     void loopWrongThenRight()
     {
         Loop p2({1});

@@ -22,7 +22,7 @@ ExerciseTraits threeAssignmentsTraits()
     ExerciseTraits traits;
     traits.code = QStringLiteral("П3");
     traits.kind = ExerciseKind::Typed;
-    traits.taskSize = {10400, 3300};
+    traits.taskSize = {10400, 2950};
     traits.explanationCaptions = {QStringLiteral(" Пояснение1"), QStringLiteral(" Пояснение2")};
     traits.explanationSizes = {{10400, 750}, {10400, 750}};
     traits.giveUpEntryLeadingBlank = true;
