@@ -8,6 +8,9 @@
 #include "tasks/encoding/UnicodeVolume.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
+#include "tasks/programming/LoopFlowchart.h"
+#include "tasks/programming/ThreeAssignments.h"
+#include "tasks/programming/TriplerCommands.h"
 #include "tasks/programming/TurtleFigure.h"
 
 #include <QApplication>
@@ -37,6 +40,9 @@ StageParts programParts()
         {QStringLiteral("К1"), exercise<UnicodeVolume>()},
         {QStringLiteral("Л1"), exercise<CompoundCondition>()},
         {QStringLiteral("П1"), exercise<TurtleFigure>()},
+        {QStringLiteral("П2"), exercise<LoopFlowchart>()},
+        {QStringLiteral("П3"), exercise<ThreeAssignments>()},
+        {QStringLiteral("П4"), exercise<TriplerCommands>()},
         {QStringLiteral("И1"), exercise<SpreadsheetChart>()},
     };
     parts.results = screen<ResultsScreen>();
