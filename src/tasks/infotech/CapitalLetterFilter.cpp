@@ -1,5 +1,6 @@
 #include "tasks/infotech/CapitalLetterFilter.h"
 
+#include "exercise/TranslitFilters.h"
 #include "pupil/Transliteration.h"
 
 namespace zorbiks {
@@ -11,29 +12,22 @@ bool isCyrillicLetter(ushort code)
     return code >= 192 || code == 168 || code == 184;
 }
 
-// "|", "\" and the digits and signs from "." to "?".
-bool isSign(ushort code)
-{
-    return code == '|' || code == '\\' || (code >= '.' && code <= '?');
-}
-
 } // namespace
 
 KeyVerdict cyrillicCapitalsFilter(ushort code, qint16 lastKeyDown)
 {
-    KeyVerdict verdict{code, {}, {}};
-    if (code >= 32 && code <= 126) {
-        const ushort russian = LatinToCyrillic(code, lastKeyDown);
-        // A sign is dropped unless its key carries a Russian letter, so that
-        // Б, Ю, Ж (and their small letters) can be typed on the Latin layout.
-        if (isSign(code) && !isCyrillicLetter(russian))
-            return {0, {}, {}};
-        verdict.code = russian;
-        verdict.layout = KeyboardLayoutKind::Russian;
-    }
-    if (verdict.code >= 224 && verdict.code <= 255)
-        verdict.warning = QStringLiteral("В ответе должны быть  только заглавные буквы!");
-    return verdict;
+    // A sign whose key carries a Russian letter gives that letter, so that
+    // Б, Ю, Ж (and their small letters) can be typed on the Latin layout;
+    // the other signs and the digits are dropped as in every box that
+    // expects Cyrillic letters.
+    const ushort russian = LatinToCyrillic(code, lastKeyDown);
+    const KeyVerdict typed = code >= 32 && code <= 126 && isCyrillicLetter(russian)
+                                 ? KeyVerdict{russian, {}, KeyboardLayoutKind::Russian}
+                                 : TranslitFilters::typedOnRussianLayout(code, lastKeyDown);
+    return TranslitFilters::warnUnless(
+        typed, !TranslitFilters::isSmallCyrillic(typed.code),
+        QStringLiteral("В ответе должны быть  только заглавные буквы!"),
+        TranslitFilters::Warned::KeepsCharacter);
 }
 
 } // namespace zorbiks
