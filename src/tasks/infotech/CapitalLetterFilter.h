@@ -1,11 +1,11 @@
 #pragma once
 
 // The key filter of the answers made of Cyrillic capitals (И3, И4), built on
-// TranslitFilters: a key of
-// the Latin layout gives the letter of the same key on the Russian layout,
-// and the layout is switched to Russian; small letters are entered with a
-// warning. Digits and signs are discarded, except the keys that carry a
-// Russian letter ("<", ">", ":", ".", ";" and the like give Б, Ю, Ж, ю, ж).
+// TranslitFilters: a key of the Latin layout gives the letter of the same key
+// on the Russian layout, and the layout is switched to Russian; small letters
+// are entered with a warning. Digits and signs are discarded, except the keys
+// that carry a Russian letter ("<", ">", ":", ".", ";" and the like give Б,
+// Ю, Ж, ю, ж).
 
 #include "exercise/Exercise.h"
 
