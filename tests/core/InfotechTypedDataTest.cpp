@@ -281,20 +281,6 @@ private slots:
                                          : QString());
         QCOMPARE(verdict.layout == KeyboardLayoutKind::Russian, switches);
     }
-
-    void letterAnswersAreComparedExactly()
-    {
-        QVERIFY(SearchQueriesModel::isCorrect("ВГБА"));
-        for (const QString wrong : {"ВГБА ", " ВГБА", "вгба", "ВГАБ", ""})
-            QVERIFY2(!SearchQueriesModel::isCorrect(wrong), qPrintable(wrong));
-        ScriptedRandom random;
-        random.scriptDraw(1, 6);
-        FileAddressModel model;
-        model.draw(random);
-        QVERIFY(model.isCorrect("ЖГБВАЕД"));
-        QVERIFY(!model.isCorrect("жгбваед"));
-        QVERIFY(!model.isCorrect("ЖГБВАЕД "));
-    }
 };
 
 ZORBIKS_TEST(InfotechTypedDataTest)
