@@ -48,7 +48,7 @@ const std::array<AddressDataSet, 6> &FileAddressModel::dataSets()
     // Servers and files of three small letters: data sets 1, 3 and 4 lie on
     // uni.edu, data sets 1, 2 and 6 name doc.net. No server label is a file
     // stem, so exactly one order of the fragments spells the address.
-    //                 file        server     protocol  Б  В  Д  Е  Ж
+    // File, server, protocol, the fragments Б В Д Е Ж, the answer.
     static const std::array<AddressDataSet, 6> sets = {{
         {"doc.net", "uni.edu", "ftp", {"uni", ".edu", ".net", "doc", "ftp"}, "ЖГБВАЕД"},
         {"doc.net", "kit.ru", "ftp", {"doc", ".ru", ".net", "kit", "ftp"}, "ЖГЕВАБД"},
