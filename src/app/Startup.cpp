@@ -6,6 +6,9 @@
 #include "shell/HelpScreen.h"
 #include "shell/Stage.h"
 #include "tasks/encoding/UnicodeVolume.h"
+#include "tasks/infotech/FileAddress.h"
+#include "tasks/infotech/FormulaCell.h"
+#include "tasks/infotech/SearchQueries.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
 #include "tasks/programming/LoopFlowchart.h"
@@ -44,6 +47,9 @@ StageParts programParts()
         {QStringLiteral("П3"), exercise<ThreeAssignments>()},
         {QStringLiteral("П4"), exercise<TriplerCommands>()},
         {QStringLiteral("И1"), exercise<SpreadsheetChart>()},
+        {QStringLiteral("И2"), exercise<FormulaCell>()},
+        {QStringLiteral("И3"), exercise<FileAddress>()},
+        {QStringLiteral("И4"), exercise<SearchQueries>()},
     };
     parts.results = screen<ResultsScreen>();
     parts.help = screen<HelpScreen>();

@@ -418,6 +418,8 @@ bool ExerciseScreen::shortcutToResults(const QKeyEvent &event)
     if (key != KeyCode::Control && key != KeyCode::Alt)
         return false;
     context_.pupil.flushShortcutToResults(traits_.code, wrongCount_);
+    // Listed once: a later flush must not list the same attempts again.
+    wrongCount_ = 0;
     answer_->clear();
     context_.navigator.showResults(this, false);
     return true;

@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(rig.navigator.calls.last(), QStringLiteral("showResults keep"));
         QVERIFY(rig.screen->isVisible());
         pressKey(box, Qt::Key_Alt, QString(), Qt::AltModifier);
-        QCOMPARE(rig.pupil.WrongList, QStringLiteral("И2/2, И2/2"));
+        QCOMPARE(rig.pupil.WrongList, QStringLiteral("И2/2, И2/0"));
     }
 
     void keyFilterWarnings()
