@@ -305,6 +305,51 @@ private slots:
             QVERIFY(rig.logText().endsWith(" " + code + " - пропуск, "));
     }
 
+    void smallLabelsStayClearOfTheText_data() { addQuestionColumn(); }
+    void smallLabelsStayClearOfTheText()
+    {
+        QFETCH(QString, code);
+        Rig rig(question(code), 1);
+        rig.answer("1");
+        rig.answer("11");
+        const QList<ScriptText *> texts = rig.screen->findChildren<ScriptText *>();
+        QCOMPARE(texts.isEmpty(), code == "К6");
+        for (ScriptText *label : texts) {
+            const QString name = label->objectName();
+            const QString &all = label->text();
+            QRectF previousAbove;
+            for (qsizetype i = 0; i < label->scripts().size(); ++i) {
+                const ScriptText::Script &script = label->scripts()[i];
+                const QRectF box = label->scriptRect(i);
+                const QString where = name + " " + script.text +
+                                      QString(" %1,%2 %3x%4 in %5x%6")
+                                          .arg(box.x())
+                                          .arg(box.y())
+                                          .arg(box.width())
+                                          .arg(box.height())
+                                          .arg(label->width())
+                                          .arg(label->height());
+                QVERIFY2(QRectF(label->rect()).adjusted(-0.5, -1, 0.5, 1).contains(box),
+                         qPrintable(where));
+                if (script.place == ScriptText::Place::Above) {
+                    QVERIFY2(previousAbove.isNull() || previousAbove.right() < box.left(),
+                             qPrintable(where));
+                    previousAbove = box;
+                    continue;
+                }
+                // Clear of the number it belongs to and of what follows.
+                QVERIFY2(box.left() >= label->characterRect(script.index - 1).right() - 0.5,
+                         qPrintable(where));
+                qsizetype next = script.index;
+                while (next < all.size() && all.at(next) == ' ')
+                    ++next;
+                const QRectF following = label->characterRect(next);
+                if (!following.isNull() && qAbs(following.top() - box.top()) < box.height())
+                    QVERIFY2(box.right() < following.left(), qPrintable(where));
+            }
+        }
+    }
+
     void decimalExplanationHasItsDivisionAndArrow()
     {
         Rig rig(question("К6"), 1);

@@ -20,7 +20,7 @@ ExerciseTraits binaryAdditionTraits()
 {
     ExerciseTraits traits = numberTraits(
         QStringLiteral("К10"), {QStringLiteral(" Пояснение1"), QStringLiteral("Пояснение2")});
-    traits.explanationSizes = {{10400, 2200}, {10400, 800}};
+    traits.explanationSizes = {{10400, 1500}, {10400, 600}};
     return traits;
 }
 

@@ -16,7 +16,7 @@ namespace {
 ExerciseTraits binaryToDecimalTraits()
 {
     ExerciseTraits traits = numberTraits(QStringLiteral("К7"), {QStringLiteral(" Пояснение")});
-    traits.explanationSizes = {{10400, 2600}};
+    traits.explanationSizes = {{10400, 1800}};
     return traits;
 }
 

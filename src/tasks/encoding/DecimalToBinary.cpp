@@ -17,7 +17,7 @@ namespace {
 ExerciseTraits decimalToBinaryTraits()
 {
     ExerciseTraits traits = numberTraits(QStringLiteral("К6"), {QStringLiteral(" Пояснение")});
-    traits.explanationSizes = {{10400, 3300}};
+    traits.explanationSizes = {{10400, 2000}};
     return traits;
 }
 

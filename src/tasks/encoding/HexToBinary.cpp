@@ -17,7 +17,7 @@ ExerciseTraits hexToBinaryTraits()
 {
     ExerciseTraits traits = numberTraits(
         QStringLiteral("К9"), {QStringLiteral(" Пояснение1"), QStringLiteral("Пояснение2")});
-    traits.explanationSizes = {{10400, 2000}, {10400, 1500}};
+    traits.explanationSizes = {{10400, 1800}, {10400, 1000}};
     return traits;
 }
 

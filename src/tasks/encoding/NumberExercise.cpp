@@ -45,7 +45,8 @@ void NumberExercise::buildTask(ExerciseView &view, const QString &text, const QS
         first_ = addValue(task_, QStringLiteral("зад2"), before, 0, numberGreen);
         return;
     }
-    // Two value labels side by side over one gap.
+    // Two value labels side by side over one gap, a little smaller than the
+    // text so that both fit between its words.
     auto *pair = new QWidget(task_);
     pair->setObjectName(QStringLiteral("Числа"));
     auto *layout = new QHBoxLayout(pair);
@@ -53,7 +54,9 @@ void NumberExercise::buildTask(ExerciseView &view, const QString &text, const QS
     layout->setSpacing(0);
     for (QLabel **label : {&first_, &second_}) {
         *label = new QLabel(pair);
-        (*label)->setFont(task_->font());
+        QFont font = task_->font();
+        font.setPointSizeF(font.pointSizeF() - 0.75);
+        (*label)->setFont(font);
         Colours::setTextColour(*label, numberGreen);
         layout->addWidget(*label);
     }
