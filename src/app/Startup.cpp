@@ -5,6 +5,10 @@
 #include "results/TeacherScreen.h"
 #include "shell/HelpScreen.h"
 #include "shell/Stage.h"
+#include "tasks/encoding/BinaryAddition.h"
+#include "tasks/encoding/BinaryToDecimal.h"
+#include "tasks/encoding/DecimalToBinary.h"
+#include "tasks/encoding/HexToBinary.h"
 #include "tasks/encoding/UnicodeVolume.h"
 #include "tasks/infotech/FileAddress.h"
 #include "tasks/infotech/FormulaCell.h"
@@ -41,6 +45,10 @@ StageParts programParts()
     StageParts parts;
     parts.exercises = {
         {QStringLiteral("К1"), exercise<UnicodeVolume>()},
+        {QStringLiteral("К6"), exercise<DecimalToBinary>()},
+        {QStringLiteral("К7"), exercise<BinaryToDecimal>()},
+        {QStringLiteral("К9"), exercise<HexToBinary>()},
+        {QStringLiteral("К10"), exercise<BinaryAddition>()},
         {QStringLiteral("Л1"), exercise<CompoundCondition>()},
         {QStringLiteral("П1"), exercise<TurtleFigure>()},
         {QStringLiteral("П2"), exercise<LoopFlowchart>()},
