@@ -5,6 +5,12 @@
 #include "results/TeacherScreen.h"
 #include "shell/HelpScreen.h"
 #include "shell/Stage.h"
+#include "tasks/encoding/BinaryToHex.h"
+#include "tasks/encoding/LetterCodes.h"
+#include "tasks/encoding/MegabyteVolume.h"
+#include "tasks/encoding/MorseRadiogram.h"
+#include "tasks/encoding/PhotoSize.h"
+#include "tasks/encoding/TransferSize.h"
 #include "tasks/encoding/UnicodeVolume.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
@@ -35,6 +41,12 @@ StageParts programParts()
     StageParts parts;
     parts.exercises = {
         {QStringLiteral("К1"), exercise<UnicodeVolume>()},
+        {QStringLiteral("К2"), exercise<MorseRadiogram>()},
+        {QStringLiteral("К3"), exercise<PhotoSize>()},
+        {QStringLiteral("К4"), exercise<MegabyteVolume>()},
+        {QStringLiteral("К5"), exercise<TransferSize>()},
+        {QStringLiteral("К8"), exercise<BinaryToHex>()},
+        {QStringLiteral("К11"), exercise<LetterCodes>()},
         {QStringLiteral("Л1"), exercise<CompoundCondition>()},
         {QStringLiteral("П1"), exercise<TurtleFigure>()},
         {QStringLiteral("И1"), exercise<SpreadsheetChart>()},
