@@ -6,6 +6,7 @@
 #include "exercise/BorderedGrid.h"
 #include "exercise/Colours.h"
 #include "exercise/GapLabel.h"
+#include "exercise/ScriptText.h"
 #include "tasks/encoding/BinaryToHex.h"
 #include "tasks/encoding/LetterCodes.h"
 #include "tasks/encoding/MegabyteVolume.h"
@@ -101,16 +102,12 @@ private slots:
         // Its text stands at the top of a box that reaches above the line.
         QVERIFY(exponent->y() < two.top());
         QVERIFY(exponent->font().pointSizeF() < task->font().pointSizeF());
-        auto *explanation = k4.find<GapLabel>("Label5");
-        const QList<qsizetype> gaps = exponentGaps(explanation->text());
-        QCOMPARE(gaps.size(), 9);
-        QStringList exponents;
-        for (int i = 0; i < 9; ++i) {
-            auto *power = k4.find<QLabel>(QStringLiteral("степень%1").arg(i + 1));
-            exponents << power->text();
-            QVERIFY(power->y() < explanation->characterRect(gaps[i] - 1).top());
-        }
-        QCOMPARE(exponents.join(' '), QStringLiteral("20 20 20 3 23 27 23 4 23"));
+        auto *explanation = k4.find<ScriptText>("Label5");
+        QCOMPARE(explanation->scriptTexts(ScriptText::Place::Raised).join(' '),
+                 QStringLiteral("20 20 20 3 23 27 23 4 23"));
+        for (const ScriptText::Script &power : explanation->scripts())
+            QCOMPARE(explanation->text().at(power.index - 1), QLatin1Char('2'));
+        QCOMPARE(explanation->text().count(QChar::LineSeparator), 2);
         QWidget *frame = k4.find("Задание");
         const int gap = k4.find("Ответ")->y() - frame->geometry().bottom();
         QVERIFY2(gap > 0.15 * k4.screen->height() - 2, qPrintable(QString::number(gap)));

@@ -4,6 +4,7 @@
 #include "exercise/GapLabel.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
+#include "exercise/ScriptText.h"
 #include "exercise/TaskText.h"
 #include "tasks/encoding/ScriptLabels.h"
 
@@ -54,16 +55,23 @@ void MegabyteVolume::buildView(ExerciseView &view)
                     QStringLiteral(" К4. Сколько мегабайт информации содержит сообщение объемом 2 "
                                    "    бит? В ответе укажите одно число."));
     task_->setFont(arialFont(9.75));
+    task_->setContentsMargins(0, 4, 0, 0); // room for the exponent
     exponent_ = addScript(task_, QStringLiteral("зад2"), exponentGaps(task_->text()).first(),
                           QString(), Script::Raised);
 
-    GapLabel *explanation =
-        addText(view.explanations[0], QStringLiteral("Label5"), explanationText);
+    // Line separators keep the three steps of the reasoning on lines of
+    // their own.
+    QString text = explanationText;
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    auto *explanation = new ScriptText(text, view.explanations[0]);
+    explanation->setObjectName(QStringLiteral("Label5"));
     explanation->setFont(arialFont(9.75));
-    const QList<qsizetype> gaps = exponentGaps(explanationText);
+    explanation->setScriptPointSize(8.25);
+    Colours::setTextColour(explanation, Colours::taskBlue);
+    const QList<qsizetype> gaps = exponentGaps(text);
     for (qsizetype i = 0; i < gaps.size() && i < explanationExponents.size(); ++i)
-        addScript(explanation, QStringLiteral("степень%1").arg(i + 1), gaps[i],
-                  explanationExponents[i], Script::Raised);
+        explanation->addRaised(gaps[i], explanationExponents[i]);
+    addToFrame(view.explanations[0], explanation);
 }
 
 void MegabyteVolume::drawTask(RandomSource &random)

@@ -71,8 +71,9 @@ void MorseRadiogram::buildView(ExerciseView &view)
     signs_ = new QLabel(view.task);
     signs_->setObjectName(QStringLiteral("Label2"));
     signs_->setFont(arialFont(12, true));
+    signs_->setAlignment(Qt::AlignCenter);
     Colours::setTextColour(signs_, Colours::taskBlue);
-    addToFrame(view.task, signs_, Qt::AlignHCenter);
+    addToFrame(view.task, signs_);
     addText(view.task, QStringLiteral("Label3"),
             QStringLiteral("   При передаче радиограммы было потеряно разбиение на буквы, но "
                            "известно, что в радиограмме использовались только следующие буквы:"));

@@ -23,7 +23,7 @@ QSize ScriptLabel::sizeHint() const
     const QFont host = parentWidget() ? parentWidget()->font() : font();
     const int line = QFontMetrics(host).height();
     const int width = QFontMetrics(font()).horizontalAdvance(text()) + 1;
-    return {width, static_cast<int>(std::lround(1.6 * line))};
+    return {width, static_cast<int>(std::lround(1.3 * line))};
 }
 
 ScriptLabel *addScript(GapLabel *text, const QString &name, qsizetype index, const QString &value,

@@ -16,9 +16,9 @@ class ScriptLabel : public QLabel {
 public:
     ScriptLabel(const QString &text, Script script, double points, QWidget *parent = nullptr);
 
-    // As high as 1.6 lines of the text it lies on, with its own text at the
+    // As high as 1.3 lines of the text it lies on, with its own text at the
     // top (raised) or at the bottom (lowered): laid centred on that line, it
-    // stands a third of a line above or below it.
+    // stands a sixth of a line above or below it.
     QSize sizeHint() const override;
 
 private:
