@@ -112,8 +112,8 @@ ScriptText::Room ScriptText::room() const
             room.top = std::max(room.top, small.ascent() - (1 - raisedShift) * text.ascent());
             break;
         case Place::Lowered:
-            room.bottom = std::max(room.bottom, loweredShift * text.ascent() + small.descent() -
-                                                    text.descent());
+            room.bottom = std::max(room.bottom,
+                                   loweredShift * text.ascent() + small.descent() - text.descent());
             break;
         case Place::Above: room.above = std::max(room.above, small.height()); break;
         }

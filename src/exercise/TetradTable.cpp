@@ -23,15 +23,15 @@ TetradTable::TetradTable(const QFont &font, QWidget *parent)
     setFont(font);
     const QFontMetrics metrics(font);
     const int height = metrics.height() + 6;
-    const int headerWidth =
-        std::max(metrics.horizontalAdvance(rowTexts(0).first()),
-                 metrics.horizontalAdvance(rowTexts(1).first())) +
-        10;
+    const int headerWidth = std::max(metrics.horizontalAdvance(rowTexts(0).first()),
+                                     metrics.horizontalAdvance(rowTexts(1).first())) +
+                            10;
     const int tetradWidth = metrics.horizontalAdvance(QStringLiteral("0000")) + 9;
 
     const QStringList top = rowTexts(0);
     const QStringList bottom = rowTexts(1);
-    headers_ = new BorderedGrid({{top.first()}, {bottom.first()}}, QSize(headerWidth, height), this);
+    headers_ =
+        new BorderedGrid({{top.first()}, {bottom.first()}}, QSize(headerWidth, height), this);
     tetrads_ = new BorderedGrid({top.mid(1), bottom.mid(1)}, QSize(tetradWidth, height), this);
     headers_->setObjectName(QStringLiteral("Заголовки"));
     tetrads_->setObjectName(QStringLiteral("Тетрады"));
