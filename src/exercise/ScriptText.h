@@ -8,12 +8,17 @@
 //
 // The text stays as stored, blanks included: a raised or lowered label
 // starts at the character it is given, usually the first blank after the
-// number it belongs to. text() is the plain text; scripts() lists the small
-// labels. All small labels of one text share one point size.
+// number it belongs to; where the blanks are too narrow for the label (or a
+// text above is wider than the characters under it, or a divider needs
+// room), the blank is drawn wider. text() is the plain text; scripts() lists
+// the small labels. All small labels of one text share one point size.
 
 #include <QColor>
 #include <QLabel>
 #include <QList>
+
+#include <QMap>
+#include <optional>
 
 class QTextLayout;
 
@@ -59,6 +64,10 @@ public:
     const QList<Divider> &dividers() const { return dividers_; }
     // The texts of the small labels of one place, in the order added.
     QStringList scriptTexts(Place place) const;
+    // Where the i-th small label and the character at `index` are drawn
+    // (the height of their font from ascent to descent).
+    QRectF scriptRect(qsizetype i) const;
+    QRectF characterRect(qsizetype index) const;
 
     bool hasHeightForWidth() const override { return wordWrap(); }
     int heightForWidth(int width) const override;
@@ -77,9 +86,12 @@ private:
     };
     Room room() const;
     QFont scriptFont() const;
+    std::optional<QPointF> scriptBaseline(const QTextLayout &layout, const Script &script) const;
     // Lays the text out at `width` (unbounded when not wrapped); returns the
     // height of all lines.
     double layOut(QTextLayout &layout, double width) const;
+    // Extra width (pixels) after characters whose blanks must make room.
+    QMap<qsizetype, double> widenings() const;
     void added();
 
     QList<Script> scripts_;
