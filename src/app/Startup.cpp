@@ -7,8 +7,14 @@
 #include "shell/Stage.h"
 #include "tasks/encoding/BinaryAddition.h"
 #include "tasks/encoding/BinaryToDecimal.h"
+#include "tasks/encoding/BinaryToHex.h"
 #include "tasks/encoding/DecimalToBinary.h"
 #include "tasks/encoding/HexToBinary.h"
+#include "tasks/encoding/LetterCodes.h"
+#include "tasks/encoding/MegabyteVolume.h"
+#include "tasks/encoding/MorseRadiogram.h"
+#include "tasks/encoding/PhotoSize.h"
+#include "tasks/encoding/TransferSize.h"
 #include "tasks/encoding/UnicodeVolume.h"
 #include "tasks/infotech/FileAddress.h"
 #include "tasks/infotech/FormulaCell.h"
@@ -45,10 +51,16 @@ StageParts programParts()
     StageParts parts;
     parts.exercises = {
         {QStringLiteral("К1"), exercise<UnicodeVolume>()},
+        {QStringLiteral("К2"), exercise<MorseRadiogram>()},
+        {QStringLiteral("К3"), exercise<PhotoSize>()},
+        {QStringLiteral("К4"), exercise<MegabyteVolume>()},
+        {QStringLiteral("К5"), exercise<TransferSize>()},
         {QStringLiteral("К6"), exercise<DecimalToBinary>()},
         {QStringLiteral("К7"), exercise<BinaryToDecimal>()},
+        {QStringLiteral("К8"), exercise<BinaryToHex>()},
         {QStringLiteral("К9"), exercise<HexToBinary>()},
         {QStringLiteral("К10"), exercise<BinaryAddition>()},
+        {QStringLiteral("К11"), exercise<LetterCodes>()},
         {QStringLiteral("Л1"), exercise<CompoundCondition>()},
         {QStringLiteral("П1"), exercise<TurtleFigure>()},
         {QStringLiteral("П2"), exercise<LoopFlowchart>()},

@@ -1,0 +1,75 @@
+#include "tasks/encoding/TransferSize.h"
+
+#include "exercise/Fonts.h"
+#include "exercise/GapLabel.h"
+#include "exercise/KeyFilters.h"
+#include "exercise/NumericPrefix.h"
+#include "exercise/TaskText.h"
+
+#include <QGroupBox>
+
+namespace zorbiks {
+
+namespace {
+
+ExerciseTraits transferSizeTraits()
+{
+    ExerciseTraits traits;
+    traits.code = QStringLiteral("К5");
+    traits.taskSize = {10400, 800};
+    traits.explanationCaptions = {QStringLiteral(" Пояснение1"), QStringLiteral(" Пояснение2")};
+    traits.explanationSizes = {{10400, 500}, {10400, 500}};
+    traits.repeatEntryLeadingBlank = true;
+    traits.focusKeySinkAfterCorrect = false;
+    return traits;
+}
+
+} // namespace
+
+void TransferSizeModel::draw(RandomSource &random)
+{
+    factor_ = factorDraw_.draw(random);
+    seconds_ = static_cast<int>(random.next() * 10) + 1;
+}
+
+bool TransferSizeModel::isCorrect(const QString &answer) const
+{
+    return numericPrefix(answer) == this->answer();
+}
+
+TransferSize::TransferSize()
+    : Exercise(transferSizeTraits())
+{}
+
+KeyVerdict TransferSize::filterKey(ushort code, qint16) const
+{
+    return KeyFilters::digitsOnly(code);
+}
+
+void TransferSize::buildView(ExerciseView &view)
+{
+    // The "c" of "бит/c" is a Latin letter.
+    task_ = addText(view.task, QStringLiteral("Label1"),
+                    QStringLiteral("   К5. Скорость передачи данных через ADSL-соединение равна\n"
+                                   "                 бит/c. Передача файла через данное "
+                                   "соединение заняла            секунд. Определите размер "
+                                   "файла в килобайтах."));
+    task_->setFont(arialFont(9.75));
+    rate_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("\n"));
+    seconds_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("заняла"));
+    addText(view.explanations[0], QStringLiteral("Label5"),
+            QStringLiteral("   Для нахождения объёма файла в битах нужно умножить скорость "
+                           "передачи на время."));
+    addText(view.explanations[1], QStringLiteral("Label6"),
+            QStringLiteral("  В одном байте 8 бит, в одном килобайте 1024  байт."));
+}
+
+void TransferSize::drawTask(RandomSource &random)
+{
+    model_.draw(random);
+    rate_->setText(QString::number(model_.rate()));
+    seconds_->setText(QString::number(model_.seconds()));
+    task_->placeOverlays();
+}
+
+} // namespace zorbiks

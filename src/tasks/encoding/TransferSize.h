@@ -1,0 +1,50 @@
+#pragma once
+
+// К5. The size in kilobytes of a file sent at a rate in bits per second
+// for a number of seconds.
+
+#include "exercise/Exercise.h"
+#include "exercise/NoRepeatDraw.h"
+
+class QLabel;
+
+namespace zorbiks {
+
+class GapLabel;
+
+class TransferSizeModel {
+public:
+    // The rate 8k × 1024 bits/s with k over 1..12, never the same twice
+    // running; the time 1..10 seconds, which may repeat.
+    void draw(RandomSource &random);
+    int rate() const { return 8 * factor_ * 1024; }
+    int seconds() const { return seconds_; }
+    // T × S / 8 kilobytes, with S = 8k.
+    int answer() const { return seconds_ * 8 * factor_ / 8; }
+    bool isCorrect(const QString &answer) const;
+
+private:
+    NoRepeatDraw factorDraw_{1, 12};
+    int factor_ = 1;
+    int seconds_ = 1;
+};
+
+class TransferSize final : public Exercise {
+public:
+    TransferSize();
+
+    void buildView(ExerciseView &view) override;
+    void drawTask(RandomSource &random) override;
+    bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    KeyVerdict filterKey(ushort code, qint16 lastKeyDown) const override;
+
+    const TransferSizeModel &model() const { return model_; }
+
+private:
+    TransferSizeModel model_;
+    GapLabel *task_ = nullptr;
+    QLabel *rate_ = nullptr;    // `зад2`
+    QLabel *seconds_ = nullptr; // `зад3`
+};
+
+} // namespace zorbiks
