@@ -6,6 +6,10 @@
 #include "shell/HelpScreen.h"
 #include "shell/Stage.h"
 #include "tasks/encoding/UnicodeVolume.h"
+#include "tasks/infotech/DirectoryPath.h"
+#include "tasks/infotech/FontStyleName.h"
+#include "tasks/infotech/LineSpacing.h"
+#include "tasks/infotech/ParagraphAlignment.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
 #include "tasks/programming/TurtleFigure.h"
@@ -38,6 +42,10 @@ StageParts programParts()
         {QStringLiteral("Л1"), exercise<CompoundCondition>()},
         {QStringLiteral("П1"), exercise<TurtleFigure>()},
         {QStringLiteral("И1"), exercise<SpreadsheetChart>()},
+        {QStringLiteral("И5"), exercise<DirectoryPath>()},
+        {QStringLiteral("И6"), exercise<FontStyleName>()},
+        {QStringLiteral("И7"), exercise<ParagraphAlignment>()},
+        {QStringLiteral("И8"), exercise<LineSpacing>()},
     };
     parts.results = screen<ResultsScreen>();
     parts.help = screen<HelpScreen>();
