@@ -8,6 +8,7 @@
 
 #include "exercise/Colours.h"
 #include "exercise/SampleText.h"
+#include "shell/Stage.h"
 #include "tasks/infotech/DirectoryPath.h"
 #include "tasks/infotech/FontStyleName.h"
 #include "tasks/infotech/LineSpacing.h"
@@ -407,6 +408,34 @@ private slots:
             if (code == "И5")
                 QCOMPARE(colour(QStringLiteral("Отв%1").arg(n)), Colours::lightYellow);
         }
+    }
+
+    void openedFromTheMenuOfTheWholeProgram_data() { addScreens(); }
+
+    void openedFromTheMenuOfTheWholeProgram()
+    {
+        QFETCH(QString, code);
+        AppRig app;
+        app.registerPupil();
+        hover(app.child("Титул", "инфор"));
+        app.click("Титул", "инфор2");
+        app.click("Титул", "И_" + code.mid(1));
+        auto *screen = static_cast<ExerciseScreen *>(app.screen(code));
+        QVERIFY(screen && screen->isVisible());
+        QVERIFY(!app.screen("Титул")->isEnabled());
+        const auto clickRight = [&] {
+            app.click(code, QStringLiteral("о%1").arg(screen->exercise().correctOption()));
+        };
+        clickRight();
+        app.click(code, "Повтор");
+        QCOMPARE(app.stage->pupil().TasksShown, qint16(2));
+        clickRight();
+        app.click(code, "Меню");
+        QVERIFY(app.screen("Титул")->isEnabled());
+        QVERIFY(app.child("Титул", "инфор")->isVisible());
+        QVERIFY(!app.child("Титул", "инф")->isVisible());
+        QCOMPARE(app.stage->pupil().CorrectList, " 2" + code);
+        QCOMPARE(app.log().count(" " + code + " - да,"), 2);
     }
 
     // ---- И5 ---------------------------------------------------------------
