@@ -11,6 +11,10 @@
 #include <QLabel>
 #include <QLayout>
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
 namespace zorbiks {
 
 namespace {
@@ -35,9 +39,26 @@ ExerciseTraits directoryPathTraits()
     return traits;
 }
 
-QString blanks(int count)
+QFont valueFont()
 {
-    return QString(count, QLatin1Char(' '));
+    return arialFont(9.75, true);
+}
+
+// The width of the widest of the values that go over one gap.
+double widestValue(const std::function<QString(const DirectoryDataSet &)> &value)
+{
+    const QFontMetricsF metrics(valueFont());
+    double widest = 0;
+    for (const DirectoryDataSet &set : DirectoryPathModel::dataSets())
+        widest = std::max(widest, metrics.horizontalAdvance(value(set)));
+    return widest;
+}
+
+// A gap of blanks a little wider than `width` in the font of the text.
+QString gap(const QFont &textFont, double width)
+{
+    const double blank = QFontMetricsF(textFont).horizontalAdvance(QLatin1Char(' '));
+    return QString(static_cast<int>(std::ceil(width / blank)) + 2, QLatin1Char(' '));
 }
 
 } // namespace
@@ -76,19 +97,26 @@ DirectoryPath::DirectoryPath()
 void DirectoryPath::buildView(ExerciseView &view)
 {
     const ScreenMetrics &m = view.metrics;
-    // The gaps are wide enough for the longest directory of each.
+    // Each gap is as wide as the widest value that goes over it, and so is
+    // the value's label, so that every value starts where its gap starts.
+    const double startWidth = widestValue([](const DirectoryDataSet &set) { return set.start; });
+    const double descentWidth =
+        widestValue([](const DirectoryDataSet &set) { return set.descent; });
+    const QFont textFont = view.task->font();
     task_ = addText(
         view.task, QStringLiteral("Label1"),
-        QStringLiteral("   И5. Пользователь работал с каталогом") + blanks(95) +
+        QStringLiteral("   И5. Пользователь работал с каталогом") + gap(textFont, startWidth) +
             QStringLiteral("\nСначала он поднялся на один уровень вверх, затем еще раз поднялся "
                            "на один уровень вверх и после этого спустился в каталог") +
-            blanks(30) +
+            gap(textFont, descentWidth) +
             QStringLiteral("\nЗапишите полный путь для того каталога, в котором оказался "
                            "пользователь."));
     start_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("с каталогом"));
     descent_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("спустился в каталог"));
-    for (QLabel *value : {start_, descent_})
-        value->setFont(arialFont(9.75, true));
+    for (auto [value, width] : {std::pair{start_, startWidth}, std::pair{descent_, descentWidth}}) {
+        value->setFont(valueFont());
+        value->setFixedWidth(static_cast<int>(std::ceil(width)) + 2);
+    }
 
     // The four paths, one frame each, one under the other.
     auto *pathFrame = new QGroupBox(QStringLiteral("Ответы"), view.task);
@@ -99,7 +127,7 @@ void DirectoryPath::buildView(ExerciseView &view)
         QFrame *frame = frames[static_cast<qsizetype>(i)];
         auto *path = new QLabel(frame);
         path->setObjectName(QStringLiteral("от%1").arg(i + 1));
-        path->setFont(arialFont(9.75, true));
+        path->setFont(valueFont());
         Colours::setTextColour(path, Colours::darkBlue);
         frame->layout()->addWidget(path);
         paths_[i] = path;
