@@ -16,8 +16,12 @@
 #include "tasks/encoding/PhotoSize.h"
 #include "tasks/encoding/TransferSize.h"
 #include "tasks/encoding/UnicodeVolume.h"
+#include "tasks/infotech/DirectoryPath.h"
 #include "tasks/infotech/FileAddress.h"
+#include "tasks/infotech/FontStyleName.h"
 #include "tasks/infotech/FormulaCell.h"
+#include "tasks/infotech/LineSpacing.h"
+#include "tasks/infotech/ParagraphAlignment.h"
 #include "tasks/infotech/SearchQueries.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
@@ -70,6 +74,10 @@ StageParts programParts()
         {QStringLiteral("И2"), exercise<FormulaCell>()},
         {QStringLiteral("И3"), exercise<FileAddress>()},
         {QStringLiteral("И4"), exercise<SearchQueries>()},
+        {QStringLiteral("И5"), exercise<DirectoryPath>()},
+        {QStringLiteral("И6"), exercise<FontStyleName>()},
+        {QStringLiteral("И7"), exercise<ParagraphAlignment>()},
+        {QStringLiteral("И8"), exercise<LineSpacing>()},
     };
     parts.results = screen<ResultsScreen>();
     parts.help = screen<HelpScreen>();

@@ -90,6 +90,8 @@ struct ExerciseTraits {
     QColor optionHoverColour = Colours::lightBlue;
     bool optionRestOpaque = false;
     bool hoverRestsOtherOptions = false;
+    // Moving over the task frame `Задание` also puts the options at rest.
+    bool taskHoverRestsOptions = false;
 };
 
 // One answer control of a choice screen and the widget that belongs to it.

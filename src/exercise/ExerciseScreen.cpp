@@ -163,6 +163,8 @@ void ExerciseScreen::buildChoiceControls()
     Colours::setTextColour(answers_, Colours::taskBlue);
     answers_->resize(metrics().px(traits_.answersSize));
     watchHover(answers_, [this] { restColours(); });
+    if (traits_.taskHoverRestsOptions)
+        watchHover(task_, [this] { restColours(); });
 }
 
 void ExerciseScreen::buildNavigation()

@@ -1,7 +1,7 @@
 #pragma once
 
-// Answer labels of choice screens, laid out in a row or a column of the
-// answer frame `Ответы`.
+// Answer labels of choice screens, laid out in a row, a column or columns
+// of the answer frame `Ответы`.
 
 #include "exercise/Exercise.h"
 
@@ -25,5 +25,11 @@ QList<ChoiceOption> addOptions(QWidget *frame, const ScreenMetrics &metrics, con
                                const QStringList &captions, const OptionStyle &style,
                                Qt::Orientation orientation = Qt::Horizontal,
                                const QStringList &toolTips = {});
+
+// The same in columns of `perColumn` options each, filled top to bottom and
+// left to right (option 1 at the top of the first column).
+QList<ChoiceOption> addOptionColumns(QWidget *frame, const ScreenMetrics &metrics,
+                                     const QString &prefix, const QStringList &captions,
+                                     const OptionStyle &style, int perColumn);
 
 } // namespace zorbiks

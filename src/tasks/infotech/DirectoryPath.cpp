@@ -1,0 +1,181 @@
+#include "tasks/infotech/DirectoryPath.h"
+
+#include "exercise/Fonts.h"
+#include "exercise/GapLabel.h"
+#include "exercise/NumberedFrames.h"
+#include "exercise/Options.h"
+#include "exercise/TaskText.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace zorbiks {
+
+namespace {
+
+ExerciseTraits directoryPathTraits()
+{
+    ExerciseTraits traits;
+    traits.code = QStringLiteral("И5");
+    traits.kind = ExerciseKind::Choice;
+    traits.headingName = QStringLiteral("Label6");
+    traits.answersCaption = QStringLiteral("Номера ответов");
+    traits.taskSize = {10400, 3100};
+    traits.answersSize = {3400, 720};
+    traits.explanationCaptions = {QStringLiteral(" Пояснение1"), QStringLiteral(" Пояснение2")};
+    traits.explanationSizes = {{10400, 1000}, {10400, 720}};
+    traits.correctTokenBlank = false;
+    traits.wrongTokenBlank = false;
+    traits.wrongHidesCompanion = true;
+    traits.optionHoverColour = Colours::optionBlue;
+    traits.optionRestOpaque = true;
+    traits.menuShowsPicture = QStringLiteral("инфор");
+    return traits;
+}
+
+QFont valueFont()
+{
+    return arialFont(9.75, true);
+}
+
+// The width of the widest of the values that go over one gap.
+double widestValue(const std::function<QString(const DirectoryDataSet &)> &value)
+{
+    const QFontMetricsF metrics(valueFont());
+    double widest = 0;
+    for (const DirectoryDataSet &set : DirectoryPathModel::dataSets())
+        widest = std::max(widest, metrics.horizontalAdvance(value(set)));
+    return widest;
+}
+
+// A gap of blanks a little wider than `width` in the font of the text.
+QString gap(const QFont &textFont, double width)
+{
+    const double blank = QFontMetricsF(textFont).horizontalAdvance(QLatin1Char(' '));
+    return QString(static_cast<int>(std::ceil(width / blank)) + 2, QLatin1Char(' '));
+}
+
+} // namespace
+
+const std::array<DirectoryDataSet, 4> &DirectoryPathModel::dataSets()
+{
+    // The starting directories begin with the Latin "C", the paths offered
+    // with the Cyrillic "С".
+    static const std::array<DirectoryDataSet, 4> sets = {{
+        {QStringLiteral("C:\\Физика\\Задачи\\Кинематика"),
+         QStringLiteral("Экзамен"),
+         {QStringLiteral("С:\\Физика\\Экзамен"), QStringLiteral("С:\\Физика"),
+          QStringLiteral("С:\\Экзамен"), QStringLiteral("С:\\Физика\\Задачи\\Экзамен")}},
+        {QStringLiteral("C:\\Физика\\Механика\\Динамика"),
+         QStringLiteral("Тесты"),
+         {QStringLiteral("С:\\Физика"), QStringLiteral("С:\\Физика\\Тесты"),
+          QStringLiteral("С:\\Физика\\Механика\\Тесты"), QStringLiteral("С:\\Тесты")}},
+        {QStringLiteral("C:\\Физика\\Электродинамика\\Практика\\Задачи"),
+         QStringLiteral("Экзамен"),
+         {QStringLiteral("С:\\Физика\\Электродинамика"),
+          QStringLiteral("С:\\Экзамен\\Электродинамика"),
+          QStringLiteral("С:\\Физика\\Электродинамика\\Экзамен"),
+          QStringLiteral("С:\\Физика\\Задачи\\Экзамен")}},
+        {QStringLiteral("C:\\Алгебра\\Задачи\\Уравнения"),
+         QStringLiteral("Тесты"),
+         {QStringLiteral("С:\\Алгебра"), QStringLiteral("С:\\Тесты"),
+          QStringLiteral("С:\\Алгебра\\Задачи\\Тесты"), QStringLiteral("С:\\Алгебра\\Тесты")}},
+    }};
+    return sets;
+}
+
+DirectoryPath::DirectoryPath()
+    : Exercise(directoryPathTraits())
+{}
+
+void DirectoryPath::buildView(ExerciseView &view)
+{
+    const ScreenMetrics &m = view.metrics;
+    // Each gap is as wide as the widest value that goes over it, and so is
+    // the value's label, so that every value starts where its gap starts.
+    const double startWidth = widestValue([](const DirectoryDataSet &set) { return set.start; });
+    const double descentWidth =
+        widestValue([](const DirectoryDataSet &set) { return set.descent; });
+    const QFont textFont = view.task->font();
+    task_ = addText(
+        view.task, QStringLiteral("Label1"),
+        QStringLiteral("   И5. Пользователь работал с каталогом") + gap(textFont, startWidth) +
+            QStringLiteral("\nСначала он поднялся на один уровень вверх, затем еще раз поднялся "
+                           "на один уровень вверх и после этого спустился в каталог") +
+            gap(textFont, descentWidth) +
+            QStringLiteral("\nЗапишите полный путь для того каталога, в котором оказался "
+                           "пользователь."));
+    start_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("с каталогом"));
+    descent_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("спустился в каталог"));
+    for (auto [value, width] : {std::pair{start_, startWidth}, std::pair{descent_, descentWidth}}) {
+        value->setFont(valueFont());
+        value->setFixedWidth(static_cast<int>(std::ceil(width)) + 2);
+    }
+
+    // The four paths, one frame each, one under the other.
+    auto *pathFrame = new QGroupBox(QStringLiteral("Ответы"), view.task);
+    pathFrame->setObjectName(QStringLiteral("Ответы11"));
+    const QList<QFrame *> frames =
+        addNumberedFrames(pathFrame, m, QStringLiteral("Отв"), 4, {5600, 300});
+    for (size_t i = 0; i < paths_.size(); ++i) {
+        QFrame *frame = frames[static_cast<qsizetype>(i)];
+        auto *path = new QLabel(frame);
+        path->setObjectName(QStringLiteral("от%1").arg(i + 1));
+        path->setFont(valueFont());
+        Colours::setTextColour(path, Colours::darkBlue);
+        frame->layout()->addWidget(path);
+        paths_[i] = path;
+    }
+    addToFrame(view.task, pathFrame, Qt::AlignHCenter);
+
+    OptionStyle style;
+    style.size = {600, 380};
+    view.options = addOptions(
+        view.answers, m, QStringLiteral("о"),
+        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
+        style);
+    setCompanions(view.options, frames);
+
+    addText(view.explanations[0], QStringLiteral("Label5"),
+            QStringLiteral("  Отметим, что в операционной системе Windows вместо слова "
+                           "\"каталог\" применяется слово \"папка\". Подняться на один уровень "
+                           "вверх означает перейти в папку, расположенную левее в полном пути к "
+                           "данной папке (каталогу); спуститься означает перейти в папку, "
+                           "расположенную правее."));
+
+    // The example, its two directories in red.
+    auto *example = new QLabel(view.explanations[1]);
+    example->setObjectName(QStringLiteral("Label7"));
+    example->setTextFormat(Qt::RichText);
+    example->setWordWrap(true);
+    Colours::setTextColour(example, Colours::taskBlue);
+    const auto red = [](const QString &text) {
+        return QStringLiteral("<span style=\"color:#ff0000\">%1</span>").arg(text.toHtmlEscaped());
+    };
+    example->setText(
+        QStringLiteral("&nbsp;&nbsp;&nbsp;Рассмотрим пример. Перемещение на один уровень вверх в "
+                       "каталоге (папке) ") +
+        red(QStringLiteral("С:\\Физика\\Динамика\\А3")) +
+        QStringLiteral(" означает переход в каталог (папку) ") +
+        red(QStringLiteral("С:\\Физика\\Динамика")) + QStringLiteral("."));
+    addToFrame(view.explanations[1], example);
+}
+
+void DirectoryPath::drawTask(RandomSource &random)
+{
+    model_.draw(random);
+    const DirectoryDataSet &set = model_.current();
+    start_->setText(set.start);
+    descent_->setText(set.descent);
+    for (size_t i = 0; i < paths_.size(); ++i)
+        paths_[i]->setText(set.paths[i]);
+    task_->placeOverlays();
+}
+
+} // namespace zorbiks
