@@ -8,6 +8,10 @@
 #include "tasks/encoding/UnicodeVolume.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
+#include "tasks/logic/LetterChain.h"
+#include "tasks/logic/RecordQuery.h"
+#include "tasks/logic/RoadCosts.h"
+#include "tasks/logic/TruthTable.h"
 #include "tasks/programming/TurtleFigure.h"
 
 #include <QApplication>
@@ -36,6 +40,10 @@ StageParts programParts()
     parts.exercises = {
         {QStringLiteral("К1"), exercise<UnicodeVolume>()},
         {QStringLiteral("Л1"), exercise<CompoundCondition>()},
+        {QStringLiteral("Л2"), exercise<TruthTable>()},
+        {QStringLiteral("Л3"), exercise<RoadCosts>()},
+        {QStringLiteral("Л4"), exercise<RecordQuery>()},
+        {QStringLiteral("Л5"), exercise<LetterChain>()},
         {QStringLiteral("П1"), exercise<TurtleFigure>()},
         {QStringLiteral("И1"), exercise<SpreadsheetChart>()},
     };

@@ -90,6 +90,9 @@ struct ExerciseTraits {
     QColor optionHoverColour = Colours::lightBlue;
     bool optionRestOpaque = false;
     bool hoverRestsOtherOptions = false;
+    // The options take the hover colours; off where they show the mouse
+    // their own way (pictures with highlighted twins).
+    bool optionHoverColours = true;
 };
 
 // One answer control of a choice screen and the widget that belongs to it.
