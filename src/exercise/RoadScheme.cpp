@@ -72,6 +72,8 @@ void RoadScheme::paintEvent(QPaintEvent *)
         QPointF normal = normalised(QPointF(-(b - a).y(), (b - a).x()));
         if (QPointF::dotProduct(normal, middle - area.center()) < 0)
             normal = -normal;
+        if (!road.costSide.isNull())
+            normal = normalised(road.costSide);
         if (normal.isNull())
             normal = QPointF(0, -1);
         const QString cost = QString::number(road.cost);

@@ -21,6 +21,9 @@ struct SchemeRoad {
     QChar from;
     QChar to;
     int cost;
+    // Direction from the line's middle to its cost; (0, 0): away from the
+    // middle of the scheme.
+    QPointF costSide{};
 };
 
 struct SchemeData {

@@ -2,10 +2,14 @@
 
 #include "exercise/GapLabel.h"
 #include "exercise/TaskText.h"
+#include "exercise/TranslitFilters.h"
 #include "pupil/Transliteration.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
+
+#include <cmath>
 
 namespace zorbiks {
 
@@ -27,17 +31,32 @@ bool isCyrillicLetter(ushort code)
     return code >= 192 || code == 168 || code == 184;
 }
 
-bool isSmallCyrillicLetter(ushort code)
+// The long runs of blanks of a text are meant to end its lines: gives the
+// text the width at which every run fills its line and the next word starts
+// a new one, when there is such a width.
+void fitLinesToBlankRuns(QLabel *label)
 {
-    return code >= 224 && code <= 255;
-}
-
-// The signs that the answer never holds: point, slash, digits, colon,
-// semicolon, less-than, equals, greater-than, question mark, backslash and
-// vertical bar.
-bool isDiscardedSign(ushort code)
-{
-    return (code >= 46 && code <= 63) || code == 92 || code == 124;
+    const QString text = label->text();
+    const QFontMetricsF metrics(label->font());
+    const QRegularExpression run(QStringLiteral(" {10,}"));
+    double widest = 0;
+    double narrowest = 1e9;
+    qsizetype lineStart = 0;
+    for (auto it = run.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const qsizetype nextWordEnd = text.indexOf(QLatin1Char(' '), match.capturedEnd());
+        const QString line = text.mid(lineStart, match.capturedStart() - lineStart);
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+        narrowest = std::min(
+            narrowest, metrics.horizontalAdvance(text.mid(lineStart, nextWordEnd - lineStart)));
+        lineStart = match.capturedEnd();
+    }
+    widest = std::max(widest, metrics.horizontalAdvance(text.mid(lineStart)));
+    const int width = static_cast<int>(std::floor(narrowest)) - 1;
+    if (width < std::ceil(widest))
+        return;
+    const QMargins m = label->contentsMargins();
+    label->setFixedWidth(width + m.left() + m.right());
 }
 
 } // namespace
@@ -62,19 +81,20 @@ const std::array<ChainVariant, 10> &LetterChainModel::variants()
 
 KeyVerdict LetterChainModel::filter(ushort code, int lastKeyDown)
 {
-    KeyVerdict verdict{code, {}, {}};
-    if (code >= 32 && code <= 126) {
-        const ushort letter = LatinToCyrillic(code, lastKeyDown);
-        // The keys of Б, Ю, Ж and their small letters carry signs on the
-        // Latin layout: they give their letters like every other key.
-        if (isDiscardedSign(code) && !isCyrillicLetter(letter))
-            return {0, {}, {}};
-        verdict.code = letter;
-        verdict.layout = KeyboardLayoutKind::Russian;
+    const auto lastKey = static_cast<qint16>(lastKeyDown);
+    KeyVerdict verdict = TranslitFilters::typedOnRussianLayout(code, lastKey);
+    // The keys of Б, Ю, Ж and their small letters carry signs on the Latin
+    // layout that the filter discards: they give their letters like every
+    // other key.
+    if (verdict.code == 0 && code >= 32 && code <= 126) {
+        const ushort letter = LatinToCyrillic(code, lastKey);
+        if (isCyrillicLetter(letter))
+            verdict = {letter, {}, KeyboardLayoutKind::Russian};
     }
-    if (isSmallCyrillicLetter(verdict.code))
-        verdict.warning = QStringLiteral("В ответе должны быть  только заглавные буквы!");
-    return verdict;
+    return TranslitFilters::warnUnless(
+        verdict, !TranslitFilters::isSmallCyrillic(verdict.code),
+        QStringLiteral("В ответе должны быть  только заглавные буквы!"),
+        TranslitFilters::Warned::KeepsCharacter);
 }
 
 LetterChain::LetterChain()
@@ -102,10 +122,12 @@ void LetterChain::buildView(ExerciseView &view)
     chain_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("Дана цепочка символов"), 0,
                       QColor(160, 0, 0));
     Colours::setBackground(chain_, QColor(192, 255, 192));
-    addText(view.explanations[0], QStringLiteral("Label5"),
-            QStringLiteral("   Пример: дана цепочка ВИ, алгоритм нужно применить дважды.           "
-                           "   1 проход:  ВИИВГ (в алфавите Г после В),                            "
-                           "                2 проход:  ВИИВГГВИИВГ"));
+    GapLabel *example = addText(
+        view.explanations[0], QStringLiteral("Label5"),
+        QStringLiteral("   Пример: дана цепочка ВИ, алгоритм нужно применить дважды.           "
+                       "   1 проход:  ВИИВГ (в алфавите Г после В),                            "
+                       "                2 проход:  ВИИВГГВИИВГ"));
+    fitLinesToBlankRuns(example);
 }
 
 void LetterChain::drawTask(RandomSource &random)

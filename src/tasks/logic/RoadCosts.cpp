@@ -19,7 +19,7 @@ ExerciseTraits roadCostsTraits()
     ExerciseTraits traits;
     traits.code = QStringLiteral("Л3");
     traits.kind = ExerciseKind::Choice;
-    traits.taskSize = {10400, 2900};
+    traits.taskSize = {10400, 3300};
     traits.answersSize = {3000, 620};
     traits.explanationCaptions = {QStringLiteral(" Пояснение ")};
     traits.explanationSizes = {{10400, 650}};
@@ -41,9 +41,9 @@ SchemeStation at(char letter, double x, double y, double sideX, double sideY)
     return {QLatin1Char(letter), QPointF(x, y), QPointF(sideX, sideY)};
 }
 
-SchemeRoad road(char from, char to, int cost)
+SchemeRoad road(char from, char to, int cost, QPointF costSide = {})
 {
-    return {QLatin1Char(from), QLatin1Char(to), cost};
+    return {QLatin1Char(from), QLatin1Char(to), cost, costSide};
 }
 
 } // namespace
@@ -88,8 +88,8 @@ const std::array<SchemeData, 4> &RoadCostsModel::schemes()
 {
     static const std::array<SchemeData, 4> schemes = {{
         // 1: A in the middle, B and D on the left, C and E on the right.
-        {{at('A', 0.5, 0.5, 0, 1), at('B', 0.08, 0.12, -1, 0), at('C', 0.92, 0.12, 1, 0),
-          at('D', 0.08, 0.9, -1, 0), at('E', 0.92, 0.9, 1, 0)},
+        {{at('A', 0.45, 0.5, 0, 1), at('B', 0.05, 0.08, -1, 0), at('C', 0.95, 0.08, 1, 0),
+          at('D', 0.05, 0.92, -1, 0), at('E', 0.95, 0.92, 1, 0)},
          {road('A', 'B', 1), road('A', 'C', 4), road('A', 'E', 2), road('B', 'D', 3),
           road('C', 'E', 1)}},
         // 2: the same roads drawn from A on the left.
@@ -103,10 +103,10 @@ const std::array<SchemeData, 4> &RoadCostsModel::schemes()
          {road('A', 'B', 1), road('A', 'C', 4), road('A', 'E', 1), road('B', 'C', 2),
           road('D', 'E', 3)}},
         // 4: B, A, C and D on one straight line, E below A and C.
-        {{at('B', 0.04, 0.25, 0, -1), at('A', 0.35, 0.25, 0, -1), at('C', 0.66, 0.25, 0, -1),
-          at('D', 0.96, 0.25, 0, -1), at('E', 0.5, 0.92, 0, 1)},
-         {road('A', 'B', 1), road('A', 'C', 4), road('A', 'E', 1), road('C', 'D', 3),
-          road('C', 'E', 2)}},
+        {{at('B', 0.02, 0.3, 0, -1), at('A', 0.34, 0.3, 0, -1), at('C', 0.66, 0.3, 0, -1),
+          at('D', 0.98, 0.3, 0, -1), at('E', 0.5, 0.95, 0, 1)},
+         {road('A', 'B', 1, {0, 1}), road('A', 'C', 4, {0, 1}), road('A', 'E', 1),
+          road('C', 'D', 3, {0, 1}), road('C', 'E', 2)}},
     }};
     return schemes;
 }
@@ -156,7 +156,7 @@ void RoadCosts::buildView(ExerciseView &view)
         texts[0].append(letter);
     for (QChar letter : letters)
         texts.append({QString(letter), QString(), QString(), QString(), QString(), QString()});
-    auto *grid = new BorderedGrid(texts, m.px(QSizeF(380, 330)), row);
+    auto *grid = new BorderedGrid(texts, m.px(QSizeF(340, 330)), row);
     grid->setObjectName(QStringLiteral("Таблица"));
     for (int r = 0; r < grid->rowCount(); ++r) {
         for (int c = 0; c < grid->columnCount(); ++c) {
@@ -169,7 +169,6 @@ void RoadCosts::buildView(ExerciseView &view)
                 continue;
             }
             label->setObjectName(QString(letters.at(r - 1)) + letters.at(c - 1));
-            Colours::setTextColour(label, QColor(160, 0, 0));
             cells_[static_cast<size_t>(r - 1)][static_cast<size_t>(c - 1)] = label;
         }
     }
@@ -179,7 +178,7 @@ void RoadCosts::buildView(ExerciseView &view)
         cell(cost.to, cost.from)->setText(QString::number(cost.cost));
     }
     rowLayout->addWidget(grid, 0, Qt::AlignVCenter);
-    rowLayout->addSpacing(m.px(200));
+    rowLayout->addSpacing(m.px(120));
 
     auto *schemes = new QGroupBox(row);
     schemes->setObjectName(QStringLiteral("Ответы1"));
@@ -190,7 +189,7 @@ void RoadCosts::buildView(ExerciseView &view)
     for (int i = 0; i < 4; ++i) {
         auto *frame = new QGroupBox(QString::number(i + 1), schemes);
         frame->setObjectName(QStringLiteral("Отв1%1").arg(i + 1));
-        frame->setFixedSize(m.px(QSizeF(1800, 1900)));
+        frame->setFixedSize(m.px(QSizeF(1850, 2500)));
         frame->setFont(arialFont(9, true));
         QSizePolicy policy = frame->sizePolicy();
         policy.setRetainSizeWhenHidden(true);

@@ -124,7 +124,6 @@ void TruthTable::buildView(ExerciseView &view)
         if (r > 0) {
             values_[size_t(r - 1)] = table_->cell(r, 2);
             values_[size_t(r - 1)]->setObjectName(names[r - 1]);
-            Colours::setTextColour(values_[size_t(r - 1)], QColor(160, 0, 0));
         }
     }
 
@@ -145,7 +144,10 @@ void TruthTable::buildView(ExerciseView &view)
     view.lastAnswerLabel = pictures_->twin(3);
 
     // Explanation 1: the three operations, with pictures of their signs.
-    const QFont font = arialFont(9);
+    // The values over the gaps are a size smaller than the texts, so that
+    // they fit between the words.
+    const QFont textFont = arialFont(9.75);
+    const QFont font = arialFont(8.25);
     GapLabel *first = addText(
         view.explanations[0], QStringLiteral("Label5"),
         QStringLiteral(
@@ -153,9 +155,9 @@ void TruthTable::buildView(ExerciseView &view)
             "При этом учитываем, что     - знак логического умножения, т.е.                        "
             "       ;      - знак логического сложения, т.е.                           ;         - "
             "знак логического отрицания, т.е.                       ."));
-    first->setFont(font);
+    first->setFont(textFont);
     first->placeAfter(symbolLabel(QStringLiteral("&"), nullptr, font), QStringLiteral("что"));
-    first->placeAfter(symbolLabel(QStringLiteral("1 & 1 = 1, 1 & 0 = 0"), nullptr, font),
+    first->placeAfter(symbolLabel(QStringLiteral("1&1=1, 1&0=0"), nullptr, font),
                       QStringLiteral("т.е."), 0);
     first->placeAfter(gapValue(QStringLiteral("\\/"), QStringLiteral("Label21"), font),
                       QStringLiteral(";"), 0);
@@ -180,7 +182,7 @@ void TruthTable::buildView(ExerciseView &view)
         addText(view.explanations[1], QStringLiteral("Label9"),
                 QStringLiteral("    Рассмотрим пример: если                       , то :           "
                                "                                                          и т.д."));
-    second->setFont(font);
+    second->setFont(textFont);
     second->placeAfter(
         gapValue(QStringLiteral("    X = 0 и Y = 1"), QStringLiteral("Label22"), font),
         QStringLiteral("если"));

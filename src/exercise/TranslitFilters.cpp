@@ -1,0 +1,50 @@
+#include "exercise/TranslitFilters.h"
+
+#include "pupil/Cp1251.h"
+#include "pupil/Transliteration.h"
+
+namespace zorbiks::TranslitFilters {
+
+KeyVerdict typedOnRussianLayout(ushort code, qint16 lastKeyDown)
+{
+    if (code == '|' || code == '\\' || (code >= 46 && code <= 63))
+        return {0, {}, {}};
+    if (code >= 32 && code <= 126)
+        return {LatinToCyrillic(code, lastKeyDown), {}, KeyboardLayoutKind::Russian};
+    return {code, {}, {}};
+}
+
+KeyVerdict typedOnUsLayout(ushort code, QStringView cyrillicLetters)
+{
+    if (isOneOf(code, cyrillicLetters))
+        return {CyrillicToLatin(code), {}, KeyboardLayoutKind::UsEnglish};
+    return {code, {}, {}};
+}
+
+KeyVerdict warnUnless(KeyVerdict verdict, bool allowed, const QString &warning, Warned effect)
+{
+    if (allowed)
+        return verdict;
+    verdict.warning = warning;
+    if (effect == Warned::DropsCharacter)
+        verdict.code = 0;
+    return verdict;
+}
+
+bool isOneOf(ushort code, QStringView letters)
+{
+    if (code == 0)
+        return false;
+    for (QChar letter : letters) {
+        if (Cp1251::code(letter) == code)
+            return true;
+    }
+    return false;
+}
+
+bool isSmallCyrillic(ushort code)
+{
+    return code >= 224 && code <= 255;
+}
+
+} // namespace zorbiks::TranslitFilters
