@@ -70,7 +70,7 @@ bool TwinPictures::eventFilter(QObject *watched, QEvent *event)
             return false; // the frame's own hover handling runs as well
         }
         const qsizetype index = plain_.indexOf(static_cast<Picture *>(watched));
-        if (index >= 0) {
+        if (index >= 0 && plain_[index]->isVisible()) {
             plain_[index]->hide();
             twin_[index]->show();
             return true;

@@ -139,6 +139,9 @@ private slots:
         L2 l2({1});
         hover(l2.find(plain(3)));
         QVERIFY(!l2.visible(plain(3)) && l2.visible(twin(3)));
+        // The twin is the highlight: no hover colour is painted behind it.
+        hover(l2.find(twin(3)));
+        QVERIFY(!Colours::backgroundOf(l2.find(twin(3))).isValid());
         hover(l2.find("Ответы"), QPoint(3, 3));
         QVERIFY(l2.visible(plain(3)) && !l2.visible(twin(3)));
 
