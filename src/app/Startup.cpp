@@ -25,6 +25,10 @@
 #include "tasks/infotech/SearchQueries.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
+#include "tasks/logic/LetterChain.h"
+#include "tasks/logic/RecordQuery.h"
+#include "tasks/logic/RoadCosts.h"
+#include "tasks/logic/TruthTable.h"
 #include "tasks/programming/LoopFlowchart.h"
 #include "tasks/programming/ThreeAssignments.h"
 #include "tasks/programming/TriplerCommands.h"
@@ -66,6 +70,10 @@ StageParts programParts()
         {QStringLiteral("К10"), exercise<BinaryAddition>()},
         {QStringLiteral("К11"), exercise<LetterCodes>()},
         {QStringLiteral("Л1"), exercise<CompoundCondition>()},
+        {QStringLiteral("Л2"), exercise<TruthTable>()},
+        {QStringLiteral("Л3"), exercise<RoadCosts>()},
+        {QStringLiteral("Л4"), exercise<RecordQuery>()},
+        {QStringLiteral("Л5"), exercise<LetterChain>()},
         {QStringLiteral("П1"), exercise<TurtleFigure>()},
         {QStringLiteral("П2"), exercise<LoopFlowchart>()},
         {QStringLiteral("П3"), exercise<ThreeAssignments>()},

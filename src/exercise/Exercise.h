@@ -92,6 +92,9 @@ struct ExerciseTraits {
     bool hoverRestsOtherOptions = false;
     // Moving over the task frame `Задание` also puts the options at rest.
     bool taskHoverRestsOptions = false;
+    // The options take the hover colours; off where they show the mouse
+    // their own way (pictures with highlighted twins).
+    bool optionHoverColours = true;
 };
 
 // One answer control of a choice screen and the widget that belongs to it.

@@ -471,6 +471,8 @@ void ExerciseScreen::hoverOption(int index)
 
 void ExerciseScreen::paintOption(int index, bool hover)
 {
+    if (!traits_.optionHoverColours)
+        return;
     const ChoiceOption &option = view_.options[index];
     const QColor colour = hover ? traits_.optionHoverColour : Colours::lightYellow;
     const bool opaque = hover || traits_.optionRestOpaque;

@@ -63,6 +63,22 @@ double layOut(const QString &text, const QFont &font, Qt::Alignment alignment, d
 
 } // namespace
 
+QString GapLabel::laidOutText() const
+{
+    // The blanks of a gap never end a line, so that its overlay always has
+    // its whole gap on one line. (A no-break space is as wide as a blank.)
+    QString laidOut = text();
+    for (const Overlay &overlay : overlays_) {
+        for (qsizetype i = overlay.index; i < laidOut.size() && laidOut.at(i) == QLatin1Char(' ');
+             ++i)
+            laidOut[i] = QChar::Nbsp;
+        for (qsizetype i = overlay.index - 1;
+             i >= 0 && i < laidOut.size() && laidOut.at(i) == QLatin1Char(' '); --i)
+            laidOut[i] = QChar::Nbsp;
+    }
+    return laidOut;
+}
+
 GapLabel::GapLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
@@ -71,8 +87,10 @@ GapLabel::GapLabel(const QString &text, QWidget *parent)
 
 int GapLabel::heightForWidth(int width) const
 {
+    // A layout may offer more than the label's maximum width.
+    width = std::min(width, maximumWidth());
     const QMargins m = contentsMargins();
-    const double height = layOut(text(), font(), alignment(), width - m.left() - m.right(),
+    const double height = layOut(laidOutText(), font(), alignment(), width - m.left() - m.right(),
                                  [](const Paragraph &, QTextLayout &, double) {});
     return static_cast<int>(std::ceil(height)) + m.top() + m.bottom();
 }
@@ -91,7 +109,7 @@ QRectF GapLabel::characterRect(qsizetype index) const
 {
     const QRectF area = contentsRect();
     QRectF found;
-    layOut(text(), font(), alignment(), area.width(),
+    layOut(laidOutText(), font(), alignment(), area.width(),
            [&](const Paragraph &paragraph, QTextLayout &layout, double top) {
                const qsizetype local = index - paragraph.start;
                if (!found.isNull() || local < 0 || local > paragraph.text.size())
@@ -146,6 +164,10 @@ void GapLabel::placeOverlays()
         double left = characterRect(overlay.index).left();
         if (end > start && !to.isNull() && qFuzzyCompare(from.top(), to.top()))
             left = (from.left() + to.left() - widget->width()) / 2;
+        // A gap at the end of the text is open to the right: an overlay wider
+        // than its blanks starts one blank after the words before it.
+        if (end == all.size() && widget->width() > to.left() - from.left() && end > start)
+            left = characterRect(start + 1).left();
         const double top = from.top() + (from.height() - widget->height()) / 2;
         widget->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
     }
@@ -157,7 +179,7 @@ void GapLabel::paintEvent(QPaintEvent *)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QRectF area = contentsRect();
-    layOut(text(), font(), alignment(), area.width(),
+    layOut(laidOutText(), font(), alignment(), area.width(),
            [&](const Paragraph &, QTextLayout &layout, double top) {
                layout.draw(&painter, QPointF(area.left(), area.top() + top));
            });

@@ -43,6 +43,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The text as it is laid out: the blanks of the gaps do not break lines.
+    QString laidOutText() const;
+
     struct Overlay {
         QWidget *widget;
         qsizetype index;
