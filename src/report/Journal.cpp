@@ -140,9 +140,10 @@ public:
                 ++unrecognised_;
             return;
         }
-        if (skipping_)
-            return;
-        if (LF::tokenAt(text, 0) || nextToken(text, 1) < text.size()) {
+        const bool hasTokens = LF::tokenAt(text, 0) || nextToken(text, 1) < text.size();
+        if (skipping_ && hasTokens)
+            return; // the rest of a run already reported
+        if (hasTokens) {
             ++recognised_;
             problem(QStringLiteral("отметки попыток без начала работы — пропущены: «%1»")
                         .arg(excerpt(text)));
