@@ -29,15 +29,16 @@ int main(int argc, char *argv[])
     std::mt19937 random(arguments.size() > 3 ? arguments[3].toUInt() : 2024u);
     auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
-    const QStringList stems = {"Иванов", "Петров", "Сидоров", "Кузнецов", "Смирнов", "Попов",
-                               "Волков", "Соколов", "Лебедев", "Козлов", "Новиков", "Морозов",
-                               "Зайцев", "Павлов", "Семёнов", "Голубев", "Виноградов", "Богданов",
-                               "Воробьёв", "Фёдоров", "Михайлов", "Беляев", "Тарасов", "Белов",
-                               "Комаров", "Орлов", "Киселёв", "Макаров", "Андреев", "Ковалёв"};
+    const QStringList stems = {"Иванов",   "Петров",     "Сидоров",  "Кузнецов", "Смирнов",
+                               "Попов",    "Волков",     "Соколов",  "Лебедев",  "Козлов",
+                               "Новиков",  "Морозов",    "Зайцев",   "Павлов",   "Семёнов",
+                               "Голубев",  "Виноградов", "Богданов", "Воробьёв", "Фёдоров",
+                               "Михайлов", "Беляев",     "Тарасов",  "Белов",    "Комаров",
+                               "Орлов",    "Киселёв",    "Макаров",  "Андреев",  "Ковалёв"};
     QStringList surnames;
     for (const QString &stem : stems) {
         surnames << stem << stem + "а";
-        for (const char *extra : {" Ан", "-Белый", " Мл"})
+        for (const char *extra : {" Андрей", "-Белый"})
             surnames << stem + QString::fromUtf8(extra);
     }
     const QList<QString> &codes = LF::questionCodes();
@@ -52,8 +53,14 @@ int main(int argc, char *argv[])
     qint64 bytes = 0;
     QString text;
     for (int r = 0; r < runs; ++r) {
-        seconds += 60 + below(80);
-        const QDateTime start = first.addSecs(seconds);
+        seconds += 40 + below(80);
+        QDateTime start = first.addSecs(seconds);
+        if (start.time().hour() >= 15) { // the next school day
+            seconds += (24 - 15 + 8) * 3600;
+            while (first.addSecs(seconds).date().dayOfWeek() > 5)
+                seconds += 24 * 3600;
+            start = first.addSecs(seconds);
+        }
         PupilRecord pupil;
         pupil.PupilName = surnames[below(static_cast<int>(surnames.size()))];
         text = LF::headerRecord(start, pupil.PupilName);

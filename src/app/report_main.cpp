@@ -41,16 +41,17 @@ int main(int argc, char *argv[])
         QFile err;
         (void)out.open(stdout, QIODevice::WriteOnly);
         (void)err.open(stderr, QIODevice::WriteOnly);
-        if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
+        if (arguments.contains(QStringLiteral("--help")) ||
+            arguments.contains(QStringLiteral("-h"))) {
             out.write(usage().toUtf8());
             return 0;
         }
         QString error;
         const auto options = parseArguments(arguments, &error);
         if (!options) {
-            err.write((QStringLiteral("zorbiks-report: ") + error + QStringLiteral("\n\n") +
-                       usage())
-                          .toUtf8());
+            err.write(
+                (QStringLiteral("zorbiks-report: ") + error + QStringLiteral("\n\n") + usage())
+                    .toUtf8());
             return 2;
         }
         return runCommandLine(*options, out, err);

@@ -31,8 +31,8 @@ QString usage()
 
 QDate parseDate(const QString &text)
 {
-    for (const QString &format : {QStringLiteral("dd.MM.yyyy"), QStringLiteral("yyyy-MM-dd"),
-                                  QStringLiteral("d.M.yyyy")}) {
+    for (const QString &format :
+         {QStringLiteral("dd.MM.yyyy"), QStringLiteral("yyyy-MM-dd"), QStringLiteral("d.M.yyyy")}) {
         const QDate date = QDate::fromString(text, format);
         if (date.isValid())
             return date;
@@ -70,8 +70,7 @@ std::optional<Options> parseArguments(const QStringList &arguments, QString *err
             const QDate date = text ? parseDate(*text) : QDate();
             if (!date.isValid())
                 return fail(QStringLiteral("после %1 нужна дата ДД.ММ.ГГГГ").arg(argument));
-            (argument == QStringLiteral("--from") ? options.filter.from : options.filter.to) =
-                date;
+            (argument == QStringLiteral("--from") ? options.filter.from : options.filter.to) = date;
         } else if (argument == QStringLiteral("--pupil")) {
             const auto name = value();
             if (!name)
@@ -123,8 +122,8 @@ int runCommandLine(const Options &options, QIODevice &out, QIODevice &err)
     }
     case Options::Output::Terminal:
     case Options::Output::Window:
-        out.write((describe(options.filter) + QStringLiteral("\n\n") + terminalText(tables))
-                      .toUtf8());
+        out.write(
+            (describe(options.filter) + QStringLiteral("\n\n") + terminalText(tables)).toUtf8());
         break;
     }
     return journal.filesRead() > 0 ? 0 : 1;

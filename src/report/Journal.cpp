@@ -266,8 +266,7 @@ private:
             const auto &counts = tally_[q];
             if (counts[0] + counts[1] + counts[2] == 0)
                 continue;
-            journal_.tallies_.push_back(
-                {static_cast<quint8>(q), counts[0], counts[1], counts[2]});
+            journal_.tallies_.push_back({static_cast<quint8>(q), counts[0], counts[1], counts[2]});
             run_.yes += counts[0];
             run_.no += counts[1];
             run_.skip += counts[2];
@@ -470,9 +469,8 @@ void Journal::readBytes(const QString &name, const QByteArray &bytes)
 
 void Journal::sortRuns()
 {
-    std::stable_sort(runs_.begin(), runs_.end(), [](const Run &a, const Run &b) {
-        return a.startKey() < b.startKey();
-    });
+    std::stable_sort(runs_.begin(), runs_.end(),
+                     [](const Run &a, const Run &b) { return a.startKey() < b.startKey(); });
 }
 
 QList<QuestionTally> Journal::talliesOf(const Run &run) const

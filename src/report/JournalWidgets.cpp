@@ -36,9 +36,8 @@ QVariant JournalTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole: return tables_.text(kind_, index.row(), index.column());
     case Qt::UserRole: return tables_.sortKey(kind_, index.row(), index.column());
     case Qt::TextAlignmentRole:
-        return Tables::numeric(kind_, index.column())
-                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                   : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        return Tables::numeric(kind_, index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                      : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         if (kind_ == Tables::Runs) {
             const Run &run = tables_.journal().runs()[tables_.summary().runs[index.row()].run];
@@ -66,22 +65,33 @@ void paintChart(QPainter &painter, const QRect &area, const QList<ChartBar> &bar
     painter.fillRect(area, Qt::white);
     const QFontMetrics metrics(painter.font());
     const int left = area.left() + metrics.horizontalAdvance(QStringLiteral("100 %")) + 8;
-    const int top = area.top() + metrics.height();
-    const int bottom = area.bottom() - metrics.height() - 6;
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(area.left() + 4, area.top() + 2, area.width() - 8, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Доля верных ответов с первой попытки"));
+    const int top = area.top() + metrics.height() * 5 / 2;
     const int right = area.right() - 4;
+    const int count = std::max<int>(1, static_cast<int>(bars.size()));
+    const double slot = static_cast<double>(right - left) / count;
+    int widest = 0;
+    for (const ChartBar &bar : bars)
+        widest = std::max(widest, metrics.horizontalAdvance(bar.code));
+    // Codes that do not fit side by side stand on two rows, every other
+    // one lower.
+    const bool staggered = widest + 2 > slot;
+    const int labelRows = staggered ? 2 : 1;
+    const int bottom = area.bottom() - metrics.height() * labelRows - 6;
     const int height = std::max(1, bottom - top);
     painter.setPen(QColor(200, 200, 200));
     for (int percent = 0; percent <= 100; percent += 25) {
         const int y = bottom - height * percent / 100;
         painter.drawLine(left, y, right, y);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(area.left(), y - metrics.height() / 2, left - area.left() - 4,
-                               metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(percent));
+        painter.drawText(
+            QRect(area.left(), y - metrics.height() / 2, left - area.left() - 4, metrics.height()),
+            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(percent));
         painter.setPen(QColor(200, 200, 200));
     }
-    const int count = std::max<int>(1, static_cast<int>(bars.size()));
-    const double slot = static_cast<double>(right - left) / count;
     for (int i = 0; i < bars.size(); ++i) {
         const ChartBar &bar = bars[i];
         const int x = left + static_cast<int>(slot * i + slot * 0.15);
@@ -91,8 +101,10 @@ void paintChart(QPainter &painter, const QRect &area, const QList<ChartBar> &bar
             painter.fillRect(QRect(x, bottom - h, w, h), QColor(74, 123, 208));
         }
         painter.setPen(Qt::black);
-        painter.drawText(QRect(left + static_cast<int>(slot * i), bottom + 3,
-                               static_cast<int>(slot), metrics.height()),
+        const int row = staggered && i % 2 ? 1 : 0;
+        const int centre = left + static_cast<int>(slot * i + slot / 2);
+        painter.drawText(QRect(centre - widest, bottom + 3 + row * metrics.height(), 2 * widest,
+                               metrics.height()),
                          Qt::AlignHCenter | Qt::AlignTop, bar.code);
     }
     painter.restore();

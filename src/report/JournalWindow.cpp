@@ -69,8 +69,8 @@ JournalWindow::JournalWindow(QWidget *parent)
     QPushButton *open = button(QStringLiteral("Открыть"), QStringLiteral("Открыть…"), central);
     QPushButton *openFolder =
         button(QStringLiteral("ОткрытьПапку"), QStringLiteral("Открыть папку…"), central);
-    QPushButton *csvButton = button(QStringLiteral("СохранитьCSV"),
-                                    QStringLiteral("Сохранить как CSV…"), central);
+    QPushButton *csvButton =
+        button(QStringLiteral("СохранитьCSV"), QStringLiteral("Сохранить как CSV…"), central);
     QPushButton *printButton = button(QStringLiteral("Печать"), QStringLiteral("Печать…"), central);
     QPushButton *pdfButton =
         button(QStringLiteral("СохранитьPDF"), QStringLiteral("Сохранить как PDF…"), central);
@@ -101,7 +101,8 @@ JournalWindow::JournalWindow(QWidget *parent)
     filters->addWidget(question_);
     layout->addLayout(filters);
 
-    auto *tabs = new QTabWidget(central);
+    tabs_ = new QTabWidget(central);
+    auto *tabs = tabs_;
     tabs->setObjectName(QStringLiteral("Таблицы"));
     for (int k = 0; k < Tables::kindCount; ++k) {
         const auto kind = static_cast<Tables::Kind>(k);
@@ -113,7 +114,9 @@ JournalWindow::JournalWindow(QWidget *parent)
             split->addWidget(view);
             chart_ = new BarChart(split);
             split->addWidget(chart_);
+            split->setStretchFactor(0, 1);
             split->setStretchFactor(1, 1);
+            split->setSizes({560, 400});
             tabs->addTab(split, Tables::title(kind));
         } else {
             tabs->addTab(view, Tables::title(kind));
@@ -121,13 +124,22 @@ JournalWindow::JournalWindow(QWidget *parent)
     }
     layout->addWidget(tabs, 1);
 
+    auto *legend = new QLabel(
+        QStringLiteral("<span style=\"background:#ffe0e0\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
+                       "вышел без экрана результатов &nbsp;&nbsp; "
+                       "<span style=\"background:#ffffc0\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
+                       "итог не сходится с отметками или повреждён"),
+        central);
     status_ = new QLabel(central);
     status_->setObjectName(QStringLiteral("Итог"));
+    status_->setWordWrap(true);
+    legend->setWordWrap(true);
     layout->addWidget(status_);
+    layout->addWidget(legend);
     problems_ = new QPlainTextEdit(central);
     problems_->setObjectName(QStringLiteral("Замечания"));
     problems_->setReadOnly(true);
-    problems_->setMaximumHeight(110);
+    problems_->setMaximumHeight(80);
     problems_->setPlaceholderText(QStringLiteral("Замечаний к файлам нет"));
     layout->addWidget(problems_);
     setCentralWidget(central);
@@ -202,8 +214,17 @@ void JournalWindow::openPaths(const QStringList &paths)
 void JournalWindow::refresh()
 {
     summary_ = summarise(journal_, filter());
-    for (JournalTableModel *model : models_)
-        model->refresh();
+    for (int k = 0; k < Tables::kindCount; ++k) {
+        const auto kind = static_cast<Tables::Kind>(k);
+        models_[k]->refresh();
+        tabs_->setTabText(
+            k, QStringLiteral("%1 (%2)").arg(Tables::title(kind)).arg(tables_.rows(kind)));
+    }
+    if (!sized_ && !summary_.runs.empty()) {
+        sized_ = true;
+        for (QTableView *view : findChildren<QTableView *>())
+            view->resizeColumnsToContents();
+    }
     chart_->setBars(chartBars(summary_));
     status_->setText(QStringLiteral("Файлов прочитано: %1. Работ: %2, из них %3: %4. "
                                     "Учеников: %5. Попыток: %6.")
@@ -254,9 +275,9 @@ bool JournalWindow::savePdf(const QString &path)
 
 void JournalWindow::chooseFiles()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("Открыть файлы результатов"), QString(),
-        QStringLiteral("Файлы результатов (*.txt);;Все файлы (*)"));
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, QStringLiteral("Открыть файлы результатов"), QString(),
+                                      QStringLiteral("Файлы результатов (*.txt);;Все файлы (*)"));
     if (!files.isEmpty())
         openPaths(files);
 }
@@ -271,9 +292,9 @@ void JournalWindow::chooseFolder()
 
 void JournalWindow::chooseCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Сохранить как CSV"), QStringLiteral("журнал.csv"),
-        QStringLiteral("Таблицы CSV (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как CSV"),
+                                                      QStringLiteral("журнал.csv"),
+                                                      QStringLiteral("Таблицы CSV (*.csv)"));
     if (!path.isEmpty() && !saveCsv(path))
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Не удалось сохранить файл %1.").arg(path));

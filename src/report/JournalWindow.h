@@ -19,6 +19,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPrinter;
 class QSortFilterProxyModel;
+class QTabWidget;
 class QTableView;
 
 namespace zorbiks::report {
@@ -64,6 +65,8 @@ private:
     JournalTableModel *models_[Tables::kindCount] = {};
     QSortFilterProxyModel *proxies_[Tables::kindCount] = {};
     BarChart *chart_ = nullptr;
+    QTabWidget *tabs_ = nullptr;
+    bool sized_ = false; // the columns fitted to the first runs shown
     QLabel *status_ = nullptr;
     QPlainTextEdit *problems_ = nullptr;
 };

@@ -154,13 +154,13 @@ QString svgChart(const QList<ChartBar> &bars)
 
 QString html(const Tables &tables, const QString &filterDescription, const QString &chart)
 {
-    QString page = QStringLiteral(
-        "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<title>Журнал Зорбикса</title>\n<style>\n"
-        "body{font-family:sans-serif;margin:1em 2em}"
-        "table{border-collapse:collapse;margin-bottom:2em}"
-        "th,td{border:1px solid #999;padding:2px 6px}th{background:#eee}"
-        "td.n{text-align:right}\n</style>\n</head>\n<body>\n");
+    QString page =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<title>Журнал Зорбикса</title>\n<style>\n"
+                       "body{font-family:sans-serif;margin:1em 2em}"
+                       "table{border-collapse:collapse;margin-bottom:2em}"
+                       "th,td{border:1px solid #999;padding:2px 6px}th{background:#eee}"
+                       "td.n{text-align:right}\n</style>\n</head>\n<body>\n");
     page += QStringLiteral("<h1>Журнал Зорбикса</h1>\n<p>") + escaped(filterDescription) +
             QStringLiteral("</p>\n<h2>Доля верных ответов с первой попытки по вопросам</h2>\n");
     page += chart.isEmpty() ? svgChart(chartBars(tables.summary())) : chart;
@@ -196,7 +196,8 @@ QString describe(const Filter &filter)
         parts << QStringLiteral("фамилия «%1»").arg(filter.pupil);
     if (filter.question >= 0)
         parts << QStringLiteral("вопрос ") + LogFormat::questionCodes()[filter.question];
-    return parts.isEmpty() ? QStringLiteral("Все работы") : QStringLiteral("Работы: ") + parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? QStringLiteral("Все работы")
+                           : QStringLiteral("Работы: ") + parts.join(QStringLiteral(", "));
 }
 
 } // namespace zorbiks::report

@@ -184,8 +184,9 @@ QString Tables::text(Kind kind, int row, int column) const
         case 6: return number(rr.figures.skip);
         case 7: return run.tasksShown >= 0 ? number(run.tasksShown) : QString();
         case 8: return run.correctTotal >= 0 ? number(run.correctTotal) : QString();
-        case 9: return run.has(Run::HasTotal) ? QStringLiteral("через экран результатов")
-                                              : unfinishedWords();
+        case 9:
+            return run.has(Run::HasTotal) ? QStringLiteral("через экран результатов")
+                                          : unfinishedWords();
         case 10: return runNotes(journal_, run);
         case 11:
             return QFileInfo(journal_.files()[run.file]).fileName() + QLatin1Char(':') +

@@ -22,9 +22,9 @@
 namespace zorbiks::report {
 
 struct Filter {
-    QDate from; // invalid: no lower bound
-    QDate to;   // invalid: no upper bound
-    QString pupil; // a part of the surname, in any case; empty: everyone
+    QDate from;        // invalid: no lower bound
+    QDate to;          // invalid: no upper bound
+    QString pupil;     // a part of the surname, in any case; empty: everyone
     int question = -1; // only this question's tokens; -1: all
 };
 
@@ -61,7 +61,7 @@ struct PupilRow {
 
 struct Summary {
     std::vector<RunRow> runs;
-    QList<PupilRow> pupils;                                 // by surname
+    QList<PupilRow> pupils;                                  // by surname
     std::array<Figures, LogFormat::questionCount> questions; // menu order
     Figures all;
     int unfinished = 0;

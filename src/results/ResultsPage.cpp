@@ -52,8 +52,7 @@ QStringList printedLines(const QDateTime &now, const PupilRecord &pupil)
     lines << QStringLiteral("Результаты работы на Зорбикс");
     lines << now.toString(LogFormat::stampFormat()) + pupil.PupilName +
                  QStringLiteral(", вопросов") + LogFormat::numberText(pupil.TasksShown) +
-                 QStringLiteral(", правильных ответов") +
-                 LogFormat::numberText(pupil.CorrectTotal);
+                 QStringLiteral(", правильных ответов") + LogFormat::numberText(pupil.CorrectTotal);
     lines << QStringLiteral("Неправильные ответы:");
     lines << cutIntoLines(pupil.WrongList);
     lines << QStringLiteral("Правильные ответы:");

@@ -229,10 +229,10 @@ private slots:
         QTest::newRow("a give-up written without a token")
             << LF::totalRecord(3, 1, " К1", "К2/1 П3/0 ") << "";
         QTest::newRow("more right answers than да")
-            << LF::totalRecord(2, 2, " К1", "К2/1 ") << "в итоге правильных ответов 2, а отметок «да» 1";
-        QTest::newRow("codes without tokens")
-            << LF::totalRecord(2, 1, " К1 Л3", "К2/1 И8/2 ")
-            << "в списках итога вопросы без отметок: Л3, И8";
+            << LF::totalRecord(2, 2, " К1", "К2/1 ")
+            << "в итоге правильных ответов 2, а отметок «да» 1";
+        QTest::newRow("codes without tokens") << LF::totalRecord(2, 1, " К1 Л3", "К2/1 И8/2 ")
+                                              << "в списках итога вопросы без отметок: Л3, И8";
     }
 
     void aTotalThatDisagreesWithTheTokensIsFlagged()
@@ -258,8 +258,7 @@ private slots:
         QTest::newRow("UTF-8 with a mark, LF")
             << QByteArray("\xEF\xBB\xBF") + QString(log).replace("\r\n", "\n").toUtf8();
         QTest::newRow("UTF-8, CR LF") << log.toUtf8();
-        QTest::newRow("trailing blanks stripped")
-            << cp1251(QString(log).replace(" \r\n", "\r\n"));
+        QTest::newRow("trailing blanks stripped") << cp1251(QString(log).replace(" \r\n", "\r\n"));
         QTest::newRow("UTF-8 lines appended to by the program")
             << log.left(log.indexOf("\r\n\r\n0", 10)).toUtf8() +
                    cp1251(log.mid(log.indexOf("\r\n\r\n0", 10)));
@@ -287,17 +286,17 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("runs");
         QTest::addColumn<QString>("problem"); // "line:beginning of the text"
-        const QString good = sampleLog(); // lines 3, 4 and 7, 8
+        const QString good = sampleLog();     // lines 3, 4 and 7, 8
         const QString cut = good.left(good.indexOf(" И1 - да,") + 7);
         QTest::newRow("run cut in a token") << cp1251(cut) << 1 << "3:запись оборвана: «И1 - д»";
-        QTest::newRow("total line cut")
-            << cp1251(good.left(good.indexOf("Общий итог") + 20)) << 1
-            << "4:строка «Общий итог» повреждена";
+        QTest::newRow("total line cut") << cp1251(good.left(good.indexOf("Общий итог") + 20)) << 1
+                                        << "4:строка «Общий итог» повреждена";
         QTest::newRow("impossible date")
             << cp1251(QString(good).replace("02.12.2024 09:00:05", "31.02.2024 09:00:05")) << 1
             << "3:невозможная дата или время «31.02.2024 09:00:05» — работа пропущена";
         QTest::newRow("broken bytes in a token")
-            << cp1251(good).replace(cp1251(" Л4 - пропуск"), QByteArray(" \x98" "L4 - \xff\x01"))
+            << cp1251(good).replace(cp1251(" Л4 - пропуск"), QByteArray(" \x98"
+                                                                        "L4 - \xff\x01"))
             << 2 << "7:непонятный текст";
         QTest::newRow("a line of megabytes")
             << cp1251(good).insert(cp1251(good).indexOf("\r\n\r\n0", 10) + 2,
@@ -307,12 +306,10 @@ private slots:
             << cp1251(good).insert(cp1251(good).indexOf("\r\n\r\n0", 10) + 2,
                                    QByteArray(1024 * 1024, 'y'))
             << 2 << "6:непонятная строка";
-        QTest::newRow("a total without its run")
-            << cp1251(LF::totalRecord(1, 0, "", "") + good) << 2
-            << "2:строка «Общий итог» без начала работы";
-        QTest::newRow("tokens without a run")
-            << cp1251(LF::token("К1", LF::Mark::Yes) + good) << 2
-            << "1:отметки попыток без начала работы";
+        QTest::newRow("a total without its run") << cp1251(LF::totalRecord(1, 0, "", "") + good)
+                                                 << 2 << "2:строка «Общий итог» без начала работы";
+        QTest::newRow("tokens without a run") << cp1251(LF::token("К1", LF::Mark::Yes) + good) << 2
+                                              << "1:отметки попыток без начала работы";
         QTest::newRow("nul bytes")
             << cp1251(good).replace("\r\n\r\n0", QByteArray("\r\n\0\0\r\n0", 7)) << 2
             << "2:непонятная строка";
@@ -351,7 +348,8 @@ private slots:
         journal.readBytes("log.txt", bytes);
         QCOMPARE(journal.runs().size(), size_t(2));
         QCOMPARE(journal.problems().size(), qsizetype(Journal::maxProblemsPerFile + 1));
-        QCOMPARE(journal.problems().last().what, QStringLiteral("и ещё замечаний к этому файлу: 400"));
+        QCOMPARE(journal.problems().last().what,
+                 QStringLiteral("и ещё замечаний к этому файлу: 400"));
     }
 
     void missingFilesAreReportedAndOthersRead()
@@ -388,7 +386,9 @@ private slots:
                 run.giveUp();
                 run.leaveThroughResults();
             }
-            { Play unfinished(path, "Ан Ли", at(12, 11, 0)); }
+            {
+                Play unfinished(path, "Ан Ли", at(12, 11, 0));
+            }
             real += fileBytes(path);
         }
         const QByteArray alphabet = cp1251(" -,/:.0123456789\r\nКЛПИдаентпрсукОбщийитог") +

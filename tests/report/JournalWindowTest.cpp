@@ -104,8 +104,8 @@ private slots:
         QCOMPARE(bars.size(), 28);
         QCOMPARE(bars[0].share, 100.0);
         QCOMPARE(bars[1].share, -1.0);
-        for (const QString name : {"Открыть", "ОткрытьПапку", "СохранитьCSV", "Печать",
-                                   "СохранитьPDF"})
+        for (const QString name :
+             {"Открыть", "ОткрытьПапку", "СохранитьCSV", "Печать", "СохранитьPDF"})
             QVERIFY(w.find<QPushButton>(name)->isEnabled());
     }
 

@@ -83,7 +83,8 @@ private slots:
         const QStringList lines = QString::fromUtf8(csv.out.mid(3)).split("\r\n");
         QCOMPARE(lines[0], QStringLiteral("Работы"));
         QVERIFY(lines[1].startsWith(QStringLiteral("Дата;Время;Фамилия;Попыток;")));
-        QVERIFY2(lines[2].startsWith(QStringLiteral("02.09.2024;09:00:00;\"Петрова; \"\"Мл\"\"\";2;1;1;0;2;1;")),
+        QVERIFY2(lines[2].startsWith(
+                     QStringLiteral("02.09.2024;09:00:00;\"Петрова; \"\"Мл\"\"\";2;1;1;0;2;1;")),
                  qPrintable(lines[2]));
         QVERIFY(lines[3].contains(QStringLiteral(";вышел без экрана результатов;")));
         QVERIFY(lines.contains(QStringLiteral("Вопросы")));
@@ -185,8 +186,8 @@ private slots:
         const QString ours = programLogLocation(QCoreApplication::applicationName());
         qputenv("ZORBIKS_DEFAULT_LOG", saved);
         QCOMPARE(ours, programs);
-        QCOMPARE(fallback, qEnvironmentVariable("XDG_DATA_HOME") + "/" + application +
-                               "/Zorbiks.txt");
+        QCOMPARE(fallback,
+                 qEnvironmentVariable("XDG_DATA_HOME") + "/" + application + "/Zorbiks.txt");
     }
 };
 
