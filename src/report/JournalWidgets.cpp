@@ -59,6 +59,19 @@ QVariant JournalTableModel::headerData(int section, Qt::Orientation orientation,
     return section < headings.size() ? headings[section] : QString();
 }
 
+JournalSortProxy::JournalSortProxy(const Tables &tables, Tables::Kind kind, QObject *parent)
+    : QSortFilterProxyModel(parent)
+    , tables_(tables)
+    , kind_(kind)
+{}
+
+bool JournalSortProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
+{
+    const double a = tables_.sortKey(kind_, left.row(), left.column());
+    const double b = tables_.sortKey(kind_, right.row(), right.column());
+    return a < b || (a == b && left.row() < right.row());
+}
+
 void paintChart(QPainter &painter, const QRect &area, const QList<ChartBar> &bars)
 {
     painter.save();

@@ -7,6 +7,7 @@
 #include "report/Summary.h"
 
 #include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
 #include <QWidget>
 
 class QPainter;
@@ -14,7 +15,7 @@ class QPainter;
 namespace zorbiks::report {
 
 // One of the tables of the journal. Qt::UserRole gives what a column sorts
-// by (numbers as numbers, dates in time order).
+// by (numbers as numbers, dates in time order, surnames alphabetically).
 class JournalTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -28,6 +29,21 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+
+private:
+    const Tables &tables_;
+    Tables::Kind kind_;
+};
+
+// Sorts one of the tables by Tables::sortKey, without going through
+// QVariant for every comparison (the runs table may hold 200 000 rows).
+class JournalSortProxy final : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    JournalSortProxy(const Tables &tables, Tables::Kind kind, QObject *parent = nullptr);
+
+protected:
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
     const Tables &tables_;

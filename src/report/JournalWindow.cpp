@@ -107,7 +107,7 @@ JournalWindow::JournalWindow(QWidget *parent)
     for (int k = 0; k < Tables::kindCount; ++k) {
         const auto kind = static_cast<Tables::Kind>(k);
         models_[k] = new JournalTableModel(tables_, kind, this);
-        proxies_[k] = new QSortFilterProxyModel(this);
+        proxies_[k] = new JournalSortProxy(tables_, kind, this);
         QTableView *view = makeTable(models_[k], proxies_[k], Tables::title(kind));
         if (kind == Tables::Questions) {
             auto *split = new QSplitter(Qt::Horizontal, tabs);
@@ -151,7 +151,12 @@ JournalWindow::JournalWindow(QWidget *parent)
     connect(pdfButton, &QPushButton::clicked, this, &JournalWindow::choosePdf);
     connect(from_, &QDateEdit::dateChanged, this, &JournalWindow::refresh);
     connect(to_, &QDateEdit::dateChanged, this, &JournalWindow::refresh);
-    connect(surname_, &QLineEdit::textChanged, this, &JournalWindow::refresh);
+    // Typing waits for a pause, so that a journal of many runs is not
+    // summed again at every letter.
+    typingPause_.setSingleShot(true);
+    typingPause_.setInterval(250);
+    connect(&typingPause_, &QTimer::timeout, this, &JournalWindow::refresh);
+    connect(surname_, &QLineEdit::textChanged, &typingPause_, qOverload<>(&QTimer::start));
     connect(question_, &QComboBox::currentIndexChanged, this, &JournalWindow::refresh);
     resize(1000, 680);
     refresh();
@@ -213,6 +218,7 @@ void JournalWindow::openPaths(const QStringList &paths)
 
 void JournalWindow::refresh()
 {
+    typingPause_.stop();
     summary_ = summarise(journal_, filter());
     for (int k = 0; k < Tables::kindCount; ++k) {
         const auto kind = static_cast<Tables::Kind>(k);

@@ -9,6 +9,7 @@
 #include "report/Summary.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -66,6 +67,7 @@ private:
     QSortFilterProxyModel *proxies_[Tables::kindCount] = {};
     BarChart *chart_ = nullptr;
     QTabWidget *tabs_ = nullptr;
+    QTimer typingPause_;
     bool sized_ = false; // the columns fitted to the first runs shown
     QLabel *status_ = nullptr;
     QPlainTextEdit *problems_ = nullptr;

@@ -99,6 +99,9 @@ Summary summarise(const Journal &journal, const Filter &filter)
               [&](const PupilRow &a, const PupilRow &b) {
                   return QString::localeAwareCompare(names[a.pupil], names[b.pupil]) < 0;
               });
+    summary.pupilRank.fill(-1, names.size());
+    for (qsizetype i = 0; i < summary.pupils.size(); ++i)
+        summary.pupilRank[summary.pupils[i].pupil] = static_cast<int>(i);
     return summary;
 }
 
@@ -224,7 +227,7 @@ QString Tables::text(Kind kind, int row, int column) const
     return {};
 }
 
-QVariant Tables::sortKey(Kind kind, int row, int column) const
+double Tables::sortKey(Kind kind, int row, int column) const
 {
     switch (kind) {
     case Runs: {
@@ -232,25 +235,32 @@ QVariant Tables::sortKey(Kind kind, int row, int column) const
         const Run &run = journal_.runs()[rr.run];
         switch (column) {
         case 0:
-        case 1: return run.startKey();
-        case 3: return rr.figures.attempts();
-        case 4: return rr.figures.yes;
-        case 5: return rr.figures.no;
-        case 6: return rr.figures.skip;
+        case 1: return static_cast<double>(run.startKey());
+        case 2: return summary_.pupilRank[run.pupil];
+        case 3: return static_cast<double>(rr.figures.attempts());
+        case 4: return static_cast<double>(rr.figures.yes);
+        case 5: return static_cast<double>(rr.figures.no);
+        case 6: return static_cast<double>(rr.figures.skip);
         case 7: return run.tasksShown;
         case 8: return run.correctTotal;
+        case 9: return run.has(Run::HasTotal) ? 1 : 0;
+        case 10:
+            return (run.note >= 0 ? 1 : 0) + (run.has(Run::TotalDamaged) ? 2 : 0) +
+                   (run.has(Run::Cut) ? 4 : 0);
+        case 11: return static_cast<double>(run.file) * 1e12 + static_cast<double>(run.line);
         }
         break;
     }
     case Pupils: {
         const PupilRow &pr = summary_.pupils[row];
         switch (column) {
+        case 0: return row; // alphabetical already
         case 1: return pr.runs;
         case 2: return pr.unfinished;
-        case 3: return pr.figures.attempts();
-        case 4: return pr.figures.yes;
-        case 5: return pr.figures.no;
-        case 6: return pr.figures.skip;
+        case 3: return static_cast<double>(pr.figures.attempts());
+        case 4: return static_cast<double>(pr.figures.yes);
+        case 5: return static_cast<double>(pr.figures.no);
+        case 6: return static_cast<double>(pr.figures.skip);
         case 7: return pr.figures.share();
         }
         break;
@@ -259,16 +269,16 @@ QVariant Tables::sortKey(Kind kind, int row, int column) const
         const Figures &f = summary_.questions[row];
         switch (column) {
         case 0: return row; // menu order
-        case 1: return f.attempts();
-        case 2: return f.yes;
-        case 3: return f.no;
-        case 4: return f.skip;
+        case 1: return static_cast<double>(f.attempts());
+        case 2: return static_cast<double>(f.yes);
+        case 3: return static_cast<double>(f.no);
+        case 4: return static_cast<double>(f.skip);
         case 5: return f.share();
         }
         break;
     }
     }
-    return text(kind, row, column);
+    return row;
 }
 
 } // namespace zorbiks::report

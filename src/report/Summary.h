@@ -14,7 +14,6 @@
 #include <QDate>
 #include <QList>
 #include <QString>
-#include <QVariant>
 
 #include <array>
 #include <vector>
@@ -61,7 +60,8 @@ struct PupilRow {
 
 struct Summary {
     std::vector<RunRow> runs;
-    QList<PupilRow> pupils;                                  // by surname
+    QList<PupilRow> pupils; // by surname
+    QList<int> pupilRank;   // of every pupil of the journal: its place by surname
     std::array<Figures, LogFormat::questionCount> questions; // menu order
     Figures all;
     int unfinished = 0;
@@ -88,7 +88,9 @@ public:
     int rows(Kind kind) const;
     QString text(Kind kind, int row, int column) const;
     // What the column sorts by.
-    QVariant sortKey(Kind kind, int row, int column) const;
+    // What the column sorts by, as a number: figures, the start of a run,
+    // the place of a surname in alphabetical order, a file and its line.
+    double sortKey(Kind kind, int row, int column) const;
 
     const Journal &journal() const { return journal_; }
     const Summary &summary() const { return summary_; }

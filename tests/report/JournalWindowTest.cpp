@@ -131,11 +131,12 @@ private slots:
         Window w;
         auto *surname = w.find<QLineEdit>("Фамилия");
         typeText(surname, "петр");
-        QCOMPARE(w.rows("Работы"), 2);
+        QCOMPARE(w.rows("Работы"), 4); // not at every letter
+        QTRY_COMPARE(w.rows("Работы"), 2);
         QCOMPARE(w.rows("Ученики"), 1);
         QCOMPARE(w.cell("Вопросы", 0, 1), QStringLiteral("2"));
         surname->clear();
-        QCOMPARE(w.rows("Работы"), 4);
+        QTRY_COMPARE(w.rows("Работы"), 4);
 
         auto *question = w.find<QComboBox>("Вопрос");
         question->setCurrentIndex(question->findText("Л2"));
@@ -155,6 +156,7 @@ private slots:
     {
         Window w;
         typeText(w.find<QLineEdit>("Фамилия"), "Смирн");
+        QTRY_COMPARE(w.rows("Работы"), 1);
         const QString csvPath = w.folder.filePath("журнал.csv");
         QVERIFY(w.window.saveCsv(csvPath));
         QFile csv(csvPath);
