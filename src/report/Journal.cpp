@@ -6,9 +6,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <optional>
 
 namespace zorbiks::report {
 
@@ -336,18 +339,23 @@ public:
         : parser_(parser)
     {}
 
+    // Bytes of the file. A file that begins with a UTF-16 byte-order mark
+    // (a text editor's "Unicode") is turned into UTF-8 on the way.
     void feed(const char *data, qsizetype size)
     {
-        qsizetype start = 0;
-        while (start < size) {
-            const void *found = memchr(data + start, '\n', static_cast<size_t>(size - start));
-            const qsizetype end =
-                found ? static_cast<const char *>(found) - data : static_cast<qsizetype>(size);
-            append(data + start, end - start);
-            if (!found)
-                return;
-            endLine();
-            start = end + 1;
+        if (first_) {
+            first_ = false;
+            if (size >= 2 &&
+                (std::memcmp(data, "\xFF\xFE", 2) == 0 || std::memcmp(data, "\xFE\xFF", 2) == 0))
+                utf16_.emplace(data[0] == '\xFF' ? QStringConverter::Utf16LE
+                                                 : QStringConverter::Utf16BE);
+        }
+        if (utf16_) {
+            const QString text = utf16_->decode(QByteArrayView(data, size));
+            const QByteArray utf8 = text.toUtf8();
+            split(utf8.constData(), utf8.size());
+        } else {
+            split(data, size);
         }
     }
 
@@ -359,6 +367,21 @@ public:
     }
 
 private:
+    void split(const char *data, qsizetype size)
+    {
+        qsizetype start = 0;
+        while (start < size) {
+            const void *found = std::memchr(data + start, '\n', static_cast<size_t>(size - start));
+            const qsizetype end =
+                found ? static_cast<const char *>(found) - data : static_cast<qsizetype>(size);
+            append(data + start, end - start);
+            if (!found)
+                return;
+            endLine();
+            start = end + 1;
+        }
+    }
+
     void append(const char *data, qsizetype size)
     {
         if (overlong_)
@@ -384,7 +407,7 @@ private:
         qsizetype size = buffer_.size();
         if (size > 0 && data[size - 1] == '\r')
             --size;
-        if (number_ == 1 && size >= 3 && memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+        if (number_ == 1 && size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
             data += 3;
             size -= 3;
         }
@@ -393,9 +416,11 @@ private:
     }
 
     LogParser &parser_;
+    std::optional<QStringDecoder> utf16_;
     QByteArray buffer_;
     qint64 number_ = 0;
     bool overlong_ = false;
+    bool first_ = true;
 };
 
 } // namespace
@@ -438,7 +463,10 @@ void Journal::readFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ++filesFailed_;
-        problems_.append({path, 0, QStringLiteral("не удалось открыть: ") + file.errorString()});
+        problems_.append({path, 0,
+                          QFileInfo::exists(path)
+                              ? QStringLiteral("не удалось открыть: ") + file.errorString()
+                              : QStringLiteral("файл не найден")});
         return;
     }
     LogParser parser(*this, path);

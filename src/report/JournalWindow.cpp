@@ -3,7 +3,7 @@
 #include "report/JournalWidgets.h"
 #include "report/ReportWriter.h"
 
-#include <QBuffer>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
@@ -197,11 +197,13 @@ Filter JournalWindow::filter() const
 
 void JournalWindow::openPaths(const QStringList &paths)
 {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     journal_ = Journal();
     paths_ = paths;
     for (const QString &path : paths)
         journal_.read(path);
     journal_.sortRuns();
+    QApplication::restoreOverrideCursor();
     QStringList lines;
     for (const Problem &p : journal_.problems()) {
         const QString file = QFileInfo(p.file).fileName();

@@ -180,7 +180,7 @@ private slots:
         Window w;
         w.window.openPaths({w.folder.filePath("missing.txt")});
         QCOMPARE(w.rows("Работы"), 0);
-        QVERIFY(w.find<QPlainTextEdit>("Замечания")->toPlainText().contains("не удалось открыть"));
+        QVERIFY(w.find<QPlainTextEdit>("Замечания")->toPlainText().contains("файл не найден"));
         w.window.openPaths({w.folder.path()});
         QCOMPARE(w.rows("Работы"), 4);
     }
