@@ -16,6 +16,12 @@
 
 namespace zorbiks {
 
+namespace {
+
+const QString lineEnd = QStringLiteral("\r\n");
+
+} // namespace
+
 bool appendDurably(const QString &path, const QByteArray &bytes)
 {
     if (path.isEmpty())
