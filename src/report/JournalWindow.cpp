@@ -264,6 +264,9 @@ bool JournalWindow::render(QPrinter &printer)
         paintChart(painter, chart.rect(), chartBars(summary_));
     }
     QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSize(8);
+    document.setDefaultFont(font);
     document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart.png")), chart);
     document.setHtml(html(tables_, describe(filter()),
                           QStringLiteral("<p><img src=\"chart.png\" width=\"600\"></p>")));
@@ -278,6 +281,7 @@ bool JournalWindow::savePdf(const QString &path)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
     return render(printer) && QFileInfo(path).size() > 0;
 }
 
@@ -321,6 +325,7 @@ void JournalWindow::choosePdf()
 void JournalWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape); // twelve columns of runs
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Печать журнала"));
     if (dialog.exec() != QDialog::Accepted)

@@ -160,23 +160,27 @@ QString html(const Tables &tables, const QString &filterDescription, const QStri
                        "body{font-family:sans-serif;margin:1em 2em}"
                        "table{border-collapse:collapse;margin-bottom:2em}"
                        "th,td{border:1px solid #999;padding:2px 6px}th{background:#eee}"
-                       "td.n{text-align:right}\n</style>\n</head>\n<body>\n");
+                       "td{white-space:nowrap}td.n{text-align:right}td.w{white-space:normal}\n"
+                       "</style>\n</head>\n<body>\n");
     page += QStringLiteral("<h1>Журнал Зорбикса</h1>\n<p>") + escaped(filterDescription) +
             QStringLiteral("</p>\n<h2>Доля верных ответов с первой попытки по вопросам</h2>\n");
     page += chart.isEmpty() ? svgChart(chartBars(tables.summary())) : chart;
     for (Tables::Kind kind : allKinds) {
         page += QStringLiteral("<h2>") + escaped(Tables::title(kind)) +
-                QStringLiteral("</h2>\n<table>\n<tr>");
+                QStringLiteral("</h2>\n<table width=\"100%\">\n<tr>");
         for (const QString &h : Tables::headings(kind))
             page += QStringLiteral("<th>") + escaped(h) + QStringLiteral("</th>");
         page += QStringLiteral("</tr>\n");
         const int columns = static_cast<int>(Tables::headings(kind).size());
         for (int r = 0; r < tables.rows(kind); ++r) {
             page += QStringLiteral("<tr>");
-            for (int c = 0; c < columns; ++c)
+            for (int c = 0; c < columns; ++c) {
+                const bool wraps = kind == Tables::Runs && c == 10; // the notes
                 page += (Tables::numeric(kind, c) ? QStringLiteral("<td class=\"n\">")
+                         : wraps                  ? QStringLiteral("<td class=\"w\">")
                                                   : QStringLiteral("<td>")) +
                         escaped(tables.text(kind, r, c)) + QStringLiteral("</td>");
+            }
             page += QStringLiteral("</tr>\n");
         }
         page += QStringLiteral("</table>\n");
