@@ -301,6 +301,11 @@ private slots:
             << cp1251(good).replace(cp1251(" Л4 - пропуск"), QByteArray(" \x98"
                                                                         "L4 - \xff\x01"))
             << 2 << "7:непонятный текст";
+        QTest::newRow("a UTF-8 sequence cut in a token")
+            << good.toUtf8().replace(QString(" Л4 - пропуск").toUtf8(),
+                                     QString(" Л4 - ").toUtf8() + "\xD0" +
+                                         QString("ропуск").toUtf8())
+            << 2 << "7:непонятный текст «Л4 - \uFFFDропуск,» — пропущен";
         QTest::newRow("a line of megabytes")
             << cp1251(good).insert(cp1251(good).indexOf("\r\n\r\n0", 10) + 2,
                                    QByteArray(5 * 1024 * 1024, 'x'))
