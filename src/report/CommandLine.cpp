@@ -55,6 +55,11 @@ std::optional<Options> parseArguments(const QStringList &arguments, QString *err
                 return std::nullopt;
             return arguments[++i];
         };
+        const bool both =
+            (argument == QStringLiteral("--csv") && options.output == Options::Output::Html) ||
+            (argument == QStringLiteral("--html") && options.output == Options::Output::Csv);
+        if (both)
+            return fail(QStringLiteral("--csv и --html вместе не указываются"));
         if (argument == QStringLiteral("--csv")) {
             options.output = Options::Output::Csv;
         } else if (argument == QStringLiteral("--window")) {

@@ -139,6 +139,8 @@ private slots:
         QTest::newRow("an unknown question") << QStringList{"--question", "Ж1", "@log"} << 2;
         QTest::newRow("an unknown option") << QStringList{"--pdf", "@log"} << 2;
         QTest::newRow("html without a file") << QStringList{"@log", "--html"} << 2;
+        QTest::newRow("csv and html at once")
+            << QStringList{"--html", "out.html", "--csv", "@log"} << 2;
     }
 
     void exitStatus()
