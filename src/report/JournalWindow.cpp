@@ -198,6 +198,10 @@ Filter JournalWindow::filter() const
 void JournalWindow::openPaths(const QStringList &paths)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The tables let go of the old journal before it goes.
+    summary_ = Summary();
+    for (JournalTableModel *model : models_)
+        model->refresh();
     journal_ = Journal();
     paths_ = paths;
     for (const QString &path : paths)
