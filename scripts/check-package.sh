@@ -16,7 +16,8 @@ dpkg-deb -I "$deb"
 dpkg-deb -c "$deb" | tee "$artifacts/contents.txt"
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
-for expected in /usr/bin/zorbiks /usr/share/applications/zorbiks.desktop \
+for expected in /usr/bin/zorbiks /usr/bin/zorbiks-report /usr/share/applications/zorbiks.desktop \
+    /usr/share/applications/zorbiks-report.desktop \
     /usr/share/xsessions/zorbiks.desktop /usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/zorbiks.svg /usr/share/icons/hicolor/48x48/apps/zorbiks.png \
     /usr/share/zorbiks/sounds/click2.wav /usr/share/zorbiks/sounds/спасибо.wav; do
@@ -33,6 +34,7 @@ fi
 
 dpkg-deb -x "$deb" build/deb-root
 desktop-file-validate build/deb-root/usr/share/applications/zorbiks.desktop
+desktop-file-validate build/deb-root/usr/share/applications/zorbiks-report.desktop
 desktop-file-validate build/deb-root/usr/share/xsessions/zorbiks.desktop
 appstreamcli validate --no-net build/deb-root/usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml
 

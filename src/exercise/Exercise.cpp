@@ -1,5 +1,7 @@
 #include "exercise/Exercise.h"
 
+#include "exercise/LogFormat.h"
+
 namespace zorbiks {
 
 Exercise::Exercise(ExerciseTraits traits)
@@ -27,15 +29,12 @@ int Exercise::correctOption() const
 
 QString Exercise::logToken(Attempt attempt, int) const
 {
-    const QString head = QLatin1Char(' ') + traits_.code;
     switch (attempt) {
     case Attempt::Correct:
-        return head +
-               (traits_.correctTokenBlank ? QStringLiteral(" - да, ") : QStringLiteral(" - да,"));
+        return LogFormat::token(traits_.code, LogFormat::Mark::Yes, traits_.correctTokenBlank);
     case Attempt::Wrong:
-        return head +
-               (traits_.wrongTokenBlank ? QStringLiteral(" - нет, ") : QStringLiteral(" - нет,"));
-    case Attempt::GiveUp: return head + QStringLiteral(" - пропуск, ");
+        return LogFormat::token(traits_.code, LogFormat::Mark::No, traits_.wrongTokenBlank);
+    case Attempt::GiveUp: return LogFormat::token(traits_.code, LogFormat::Mark::Skip);
     }
     return {};
 }

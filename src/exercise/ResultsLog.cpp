@@ -1,5 +1,6 @@
 #include "exercise/ResultsLog.h"
 
+#include "exercise/LogFormat.h"
 #include "platform/Services.h"
 #include "pupil/Cp1251.h"
 #include "pupil/PupilRecord.h"
@@ -80,22 +81,18 @@ QString ResultsLog::location() const
 
 QString ResultsLog::numberText(int value)
 {
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(qAbs(value)) +
-           QLatin1Char(' ');
+    return LogFormat::numberText(value);
 }
 
 QString ResultsLog::totalLine(const PupilRecord &pupil)
 {
-    return QStringLiteral(" Общий итог: всего ответов ") + numberText(pupil.TasksShown) +
-           QStringLiteral(" правильных ответов") + numberText(pupil.CorrectTotal) +
-           QStringLiteral(", правильные ответы: ") + pupil.CorrectList +
-           QStringLiteral(", неправильные ответы: ") + pupil.WrongList;
+    return LogFormat::totalLine(pupil.TasksShown, pupil.CorrectTotal, pupil.CorrectList,
+                                pupil.WrongList);
 }
 
 void ResultsLog::writeHeader()
 {
-    write(lineEnd + lineEnd + clock_.now().toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")) +
-          pupil_.PupilName);
+    write(LogFormat::headerRecord(clock_.now(), pupil_.PupilName));
 }
 
 void ResultsLog::writeToken(const QString &token)
@@ -105,7 +102,8 @@ void ResultsLog::writeToken(const QString &token)
 
 void ResultsLog::writeTotal()
 {
-    write(lineEnd + totalLine(pupil_) + lineEnd);
+    write(LogFormat::totalRecord(pupil_.TasksShown, pupil_.CorrectTotal, pupil_.CorrectList,
+                                 pupil_.WrongList));
 }
 
 void ResultsLog::write(const QString &record)

@@ -1,3 +1,4 @@
+#include "platform/LogLocation.h"
 #include "platform/Services.h"
 #include "platform/X11Platform.h"
 
@@ -70,8 +71,7 @@ public:
     {
         // A fresh QSettings reads the file again, so a change made by
         // another copy of the program is seen at the next write.
-        QSettings settings = open();
-        return settings.value(key()).toString();
+        return storedLogLocation(executableName());
     }
 
     bool setLogLocation(const QString &path) override

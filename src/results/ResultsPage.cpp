@@ -1,6 +1,6 @@
 #include "results/ResultsPage.h"
 
-#include "exercise/ResultsLog.h"
+#include "exercise/LogFormat.h"
 #include "pupil/PupilRecord.h"
 
 namespace zorbiks::ResultsPage {
@@ -50,10 +50,9 @@ QStringList printedLines(const QDateTime &now, const PupilRecord &pupil)
 {
     QStringList lines;
     lines << QStringLiteral("Результаты работы на Зорбикс");
-    lines << now.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")) + pupil.PupilName +
-                 QStringLiteral(", вопросов") + ResultsLog::numberText(pupil.TasksShown) +
-                 QStringLiteral(", правильных ответов") +
-                 ResultsLog::numberText(pupil.CorrectTotal);
+    lines << now.toString(LogFormat::stampFormat()) + pupil.PupilName +
+                 QStringLiteral(", вопросов") + LogFormat::numberText(pupil.TasksShown) +
+                 QStringLiteral(", правильных ответов") + LogFormat::numberText(pupil.CorrectTotal);
     lines << QStringLiteral("Неправильные ответы:");
     lines << cutIntoLines(pupil.WrongList);
     lines << QStringLiteral("Правильные ответы:");

@@ -1,0 +1,341 @@
+#include "report/JournalWindow.h"
+
+#include "report/JournalWidgets.h"
+#include "report/ReportWriter.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace zorbiks::report {
+
+namespace {
+
+// The earliest date of the date boxes stands for "no bound".
+const QDate noBound(2000, 1, 1);
+
+QDateEdit *dateBox(const QString &name, QWidget *parent)
+{
+    auto *box = new QDateEdit(parent);
+    box->setObjectName(name);
+    box->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    box->setCalendarPopup(true);
+    box->setMinimumDate(noBound);
+    box->setSpecialValueText(QStringLiteral("не задано"));
+    box->setDate(noBound);
+    return box;
+}
+
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+} // namespace
+
+JournalWindow::JournalWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Журнал"));
+    setWindowTitle(QStringLiteral("Журнал Зорбикса"));
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+
+    auto *actions = new QHBoxLayout;
+    QPushButton *open = button(QStringLiteral("Открыть"), QStringLiteral("Открыть…"), central);
+    QPushButton *openFolder =
+        button(QStringLiteral("ОткрытьПапку"), QStringLiteral("Открыть папку…"), central);
+    QPushButton *csvButton =
+        button(QStringLiteral("СохранитьCSV"), QStringLiteral("Сохранить как CSV…"), central);
+    QPushButton *printButton = button(QStringLiteral("Печать"), QStringLiteral("Печать…"), central);
+    QPushButton *pdfButton =
+        button(QStringLiteral("СохранитьPDF"), QStringLiteral("Сохранить как PDF…"), central);
+    for (QPushButton *b : {open, openFolder, csvButton, printButton, pdfButton})
+        actions->addWidget(b);
+    actions->addStretch();
+    layout->addLayout(actions);
+
+    auto *filters = new QHBoxLayout;
+    from_ = dateBox(QStringLiteral("С"), central);
+    to_ = dateBox(QStringLiteral("По"), central);
+    surname_ = new QLineEdit(central);
+    surname_->setObjectName(QStringLiteral("Фамилия"));
+    surname_->setPlaceholderText(QStringLiteral("фамилия или её часть"));
+    surname_->setClearButtonEnabled(true);
+    question_ = new QComboBox(central);
+    question_->setObjectName(QStringLiteral("Вопрос"));
+    question_->addItem(QStringLiteral("все вопросы"), -1);
+    for (int q = 0; q < LogFormat::questionCount; ++q)
+        question_->addItem(LogFormat::questionCodes()[q], q);
+    filters->addWidget(new QLabel(QStringLiteral("Даты: с"), central));
+    filters->addWidget(from_);
+    filters->addWidget(new QLabel(QStringLiteral("по"), central));
+    filters->addWidget(to_);
+    filters->addWidget(new QLabel(QStringLiteral("Ученик:"), central));
+    filters->addWidget(surname_, 1);
+    filters->addWidget(new QLabel(QStringLiteral("Вопрос:"), central));
+    filters->addWidget(question_);
+    layout->addLayout(filters);
+
+    tabs_ = new QTabWidget(central);
+    auto *tabs = tabs_;
+    tabs->setObjectName(QStringLiteral("Таблицы"));
+    for (int k = 0; k < Tables::kindCount; ++k) {
+        const auto kind = static_cast<Tables::Kind>(k);
+        models_[k] = new JournalTableModel(tables_, kind, this);
+        proxies_[k] = new JournalSortProxy(tables_, kind, this);
+        QTableView *view = makeTable(models_[k], proxies_[k], Tables::title(kind));
+        if (kind == Tables::Questions) {
+            auto *split = new QSplitter(Qt::Horizontal, tabs);
+            split->addWidget(view);
+            chart_ = new BarChart(split);
+            split->addWidget(chart_);
+            split->setStretchFactor(0, 1);
+            split->setStretchFactor(1, 1);
+            split->setSizes({560, 400});
+            tabs->addTab(split, Tables::title(kind));
+        } else {
+            tabs->addTab(view, Tables::title(kind));
+        }
+    }
+    layout->addWidget(tabs, 1);
+
+    auto *legend = new QLabel(
+        QStringLiteral("<span style=\"background:#ffe0e0\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
+                       "вышел без экрана результатов &nbsp;&nbsp; "
+                       "<span style=\"background:#ffffc0\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
+                       "итог не сходится с отметками или повреждён"),
+        central);
+    status_ = new QLabel(central);
+    status_->setObjectName(QStringLiteral("Итог"));
+    status_->setWordWrap(true);
+    legend->setWordWrap(true);
+    layout->addWidget(status_);
+    layout->addWidget(legend);
+    problems_ = new QPlainTextEdit(central);
+    problems_->setObjectName(QStringLiteral("Замечания"));
+    problems_->setReadOnly(true);
+    problems_->setMaximumHeight(80);
+    problems_->setPlaceholderText(QStringLiteral("Замечаний к файлам нет"));
+    layout->addWidget(problems_);
+    setCentralWidget(central);
+
+    connect(open, &QPushButton::clicked, this, &JournalWindow::chooseFiles);
+    connect(openFolder, &QPushButton::clicked, this, &JournalWindow::chooseFolder);
+    connect(csvButton, &QPushButton::clicked, this, &JournalWindow::chooseCsv);
+    connect(printButton, &QPushButton::clicked, this, &JournalWindow::print);
+    connect(pdfButton, &QPushButton::clicked, this, &JournalWindow::choosePdf);
+    connect(from_, &QDateEdit::dateChanged, this, &JournalWindow::refresh);
+    connect(to_, &QDateEdit::dateChanged, this, &JournalWindow::refresh);
+    // Typing waits for a pause, so that a journal of many runs is not
+    // summed again at every letter.
+    typingPause_.setSingleShot(true);
+    typingPause_.setInterval(250);
+    connect(&typingPause_, &QTimer::timeout, this, &JournalWindow::refresh);
+    connect(surname_, &QLineEdit::textChanged, &typingPause_, qOverload<>(&QTimer::start));
+    connect(question_, &QComboBox::currentIndexChanged, this, &JournalWindow::refresh);
+    resize(1000, 680);
+    refresh();
+}
+
+JournalWindow::~JournalWindow() = default;
+
+QTableView *JournalWindow::makeTable(JournalTableModel *model, QSortFilterProxyModel *proxy,
+                                     const QString &name)
+{
+    proxy->setSourceModel(model);
+    proxy->setSortRole(Qt::UserRole);
+    auto *view = new QTableView(this);
+    view->setObjectName(name);
+    view->setModel(proxy);
+    view->setSortingEnabled(true);
+    view->sortByColumn(0, Qt::AscendingOrder);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->setVisible(false);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setWordWrap(false);
+    return view;
+}
+
+Filter JournalWindow::filter() const
+{
+    Filter f;
+    if (from_->date() != noBound)
+        f.from = from_->date();
+    if (to_->date() != noBound)
+        f.to = to_->date();
+    f.pupil = surname_->text().simplified();
+    f.question = question_->currentData().toInt();
+    return f;
+}
+
+void JournalWindow::openPaths(const QStringList &paths)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The tables let go of the old journal before it goes.
+    summary_ = Summary();
+    for (JournalTableModel *model : models_)
+        model->refresh();
+    journal_ = Journal();
+    paths_ = paths;
+    for (const QString &path : paths)
+        journal_.read(path);
+    journal_.sortRuns();
+    QApplication::restoreOverrideCursor();
+    QStringList lines;
+    for (const Problem &p : journal_.problems()) {
+        const QString file = QFileInfo(p.file).fileName();
+        lines << (p.line > 0 ? QStringLiteral("%1, строка %2: %3").arg(file).arg(p.line).arg(p.what)
+                             : QStringLiteral("%1: %2").arg(file, p.what));
+    }
+    problems_->setPlainText(lines.join(QLatin1Char('\n')));
+    if (paths.size() == 1)
+        setWindowTitle(QStringLiteral("Журнал Зорбикса — ") + QFileInfo(paths.first()).fileName());
+    else
+        setWindowTitle(QStringLiteral("Журнал Зорбикса"));
+    refresh();
+}
+
+void JournalWindow::refresh()
+{
+    typingPause_.stop();
+    summary_ = summarise(journal_, filter());
+    for (int k = 0; k < Tables::kindCount; ++k) {
+        const auto kind = static_cast<Tables::Kind>(k);
+        models_[k]->refresh();
+        tabs_->setTabText(
+            k, QStringLiteral("%1 (%2)").arg(Tables::title(kind)).arg(tables_.rows(kind)));
+    }
+    if (!sized_ && !summary_.runs.empty()) {
+        sized_ = true;
+        for (QTableView *view : findChildren<QTableView *>())
+            view->resizeColumnsToContents();
+    }
+    chart_->setBars(chartBars(summary_));
+    status_->setText(QStringLiteral("Файлов прочитано: %1. Работ: %2, из них %3: %4. "
+                                    "Учеников: %5. Попыток: %6.")
+                         .arg(journal_.filesRead())
+                         .arg(summary_.runs.size())
+                         .arg(unfinishedWords())
+                         .arg(summary_.unfinished)
+                         .arg(summary_.pupils.size())
+                         .arg(summary_.all.attempts()));
+}
+
+bool JournalWindow::saveCsv(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(csv(tables_));
+    return file.commit();
+}
+
+bool JournalWindow::render(QPrinter &printer)
+{
+    QImage chart(1400, 560, QImage::Format_RGB32);
+    {
+        QPainter painter(&chart);
+        QFont font = painter.font();
+        font.setPixelSize(22);
+        painter.setFont(font);
+        paintChart(painter, chart.rect(), chartBars(summary_));
+    }
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSize(8);
+    document.setDefaultFont(font);
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart.png")), chart);
+    document.setHtml(html(tables_, describe(filter()),
+                          QStringLiteral("<p><img src=\"chart.png\" width=\"600\"></p>")));
+    printer.setDocName(QStringLiteral("Журнал Зорбикса"));
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
+}
+
+bool JournalWindow::savePdf(const QString &path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    return render(printer) && QFileInfo(path).size() > 0;
+}
+
+void JournalWindow::chooseFiles()
+{
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, QStringLiteral("Открыть файлы результатов"), QString(),
+                                      QStringLiteral("Файлы результатов (*.txt);;Все файлы (*)"));
+    if (!files.isEmpty())
+        openPaths(files);
+}
+
+void JournalWindow::chooseFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Открыть папку с файлами результатов"));
+    if (!folder.isEmpty())
+        openPaths({folder});
+}
+
+void JournalWindow::chooseCsv()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как CSV"),
+                                                      QStringLiteral("журнал.csv"),
+                                                      QStringLiteral("Таблицы CSV (*.csv)"));
+    if (!path.isEmpty() && !saveCsv(path))
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Не удалось сохранить файл %1.").arg(path));
+}
+
+void JournalWindow::choosePdf()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как PDF"),
+                                     QStringLiteral("журнал.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty() && !savePdf(path))
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Не удалось сохранить файл %1.").arg(path));
+}
+
+void JournalWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape); // twelve columns of runs
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Печать журнала"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!render(printer))
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Напечатать не удалось."));
+}
+
+} // namespace zorbiks::report
