@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++ ccache qt6-base-dev qt6-multimedia-dev qt6-translations-l10n \
 libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core"
-[ "${1:-}" = "--with-x-tools" ] && packages="$packages xvfb xauth xdotool imagemagick"
+[ "${1:-}" = "--with-x-tools" ] && packages="$packages xvfb xauth xdotool imagemagick openbox wmctrl x11-utils"
 
 missing=""
 for package in $packages; do

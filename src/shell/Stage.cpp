@@ -47,6 +47,9 @@ void Stage::start()
         // size, so it is given the screen's first.
         if (QScreen *current = screen())
             setGeometry(current->geometry());
+        // Above every ordinary window, also when another program asks the
+        // window manager to bring its own window up.
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
         showFullScreen();
     }
     registration_ = new RegistrationScreen(context(), this);
