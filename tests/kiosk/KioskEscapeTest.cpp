@@ -64,6 +64,21 @@ private:
     QByteArrayList lines_;
 };
 
+// A server process stopped with SIGTERM at the end, so that it cleans up
+// after itself (an X server its socket and lock file).
+class Server : public QProcess {
+public:
+    ~Server() override
+    {
+        if (state() != QProcess::NotRunning) {
+            terminate();
+            if (!waitForFinished(3000))
+                kill();
+            waitForFinished(1000);
+        }
+    }
+};
+
 QString output(const QString &program, const QStringList &arguments,
                const QProcessEnvironment &environment)
 {
@@ -98,10 +113,11 @@ private slots:
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         // A display of its own.
-        QProcess xvfb;
+        Server xvfb;
         QString display;
         for (int n = 81; n < 90 && display.isEmpty(); ++n) {
-            if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
+            if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+                QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
                 continue;
             xvfb.start("Xvfb", {QStringLiteral(":%1").arg(n), "-screen", "0", "1024x768x24",
                                 "-nolisten", "tcp"});
@@ -125,14 +141,17 @@ private slots:
         environment.insert("ZORBIKS_SPOOL", home.filePath("spool"));
         environment.insert("ZORBIKS_SOUNDS", home.filePath("sounds"));
 
-        QProcess windowManager;
+        Server windowManager;
         windowManager.setProcessEnvironment(environment);
         windowManager.start("openbox", {"--sm-disable"});
         QElapsedTimer clock;
         clock.start();
-        while (output("wmctrl", {"-m"}, environment).isEmpty() && clock.elapsed() < 10000)
-            QThread::msleep(50);
-        QVERIFY2(!output("wmctrl", {"-m"}, environment).isEmpty(), "openbox did not start");
+        while (output("wmctrl", {"-m"}, environment).isEmpty() && clock.elapsed() < 30000 &&
+               windowManager.state() != QProcess::NotRunning)
+            QThread::msleep(100);
+        QVERIFY2(!output("wmctrl", {"-m"}, environment).isEmpty(),
+                 qPrintable("openbox did not start on " + display + ": " +
+                            QString::fromLocal8Bit(windowManager.readAllStandardError())));
 
         Child witness({"--witness"}, environment);
         QVERIFY(witness.waitFor("ready witness"));
@@ -187,11 +206,6 @@ private slots:
         xdotool({"windowactivate", "--sync", witnessWindow});
         xdotool({"key", "a"});
         QVERIFY2(witness.waitFor("key 65", 5000), "the other window gets no keys after the end");
-
-        windowManager.terminate();
-        windowManager.waitForFinished(3000);
-        xvfb.terminate();
-        xvfb.waitForFinished(3000);
     }
 };
 
