@@ -10,7 +10,7 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=O
 cmake --build build-sanitize -j "$(nproc)"
 root=$(pwd)
 cd build-sanitize
-ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:strict_string_checks=1:check_initialization_order=1"
+ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:check_initialization_order=1"
 LSAN_OPTIONS="suppressions=$root/scripts/sanitizer-leaks.supp:print_suppressions=0"
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS

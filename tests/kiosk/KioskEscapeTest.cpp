@@ -51,6 +51,8 @@ public:
     void send(const QByteArray &line) { process_.write(line + '\n'); }
     bool running() const { return process_.state() == QProcess::Running; }
     bool waitForEnd(int ms) { return process_.waitForFinished(ms); }
+    int exitCode() const { return process_.exitCode(); }
+    QString errors() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
 
 private:
     void read()
@@ -202,6 +204,8 @@ private slots:
 
         stage->send("end");
         QVERIFY(stage->waitForEnd(10000));
+        // (Under the sanitizers a report ends the program with another code.)
+        QVERIFY2(stage->exitCode() == 0, qPrintable(stage->errors().right(3000)));
         stage.reset();
         xdotool({"windowactivate", "--sync", witnessWindow});
         xdotool({"key", "a"});
