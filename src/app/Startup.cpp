@@ -38,6 +38,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace zorbiks {
 
 namespace {
@@ -103,6 +105,17 @@ void installTranslation(QObject *owner)
 }
 
 } // namespace
+
+QStringList registeredExercises()
+{
+    QStringList codes = programParts().exercises.keys();
+    const auto rank = [](const QString &code) {
+        return std::pair(QStringLiteral("КЛПИ").indexOf(code.front()), code.mid(1).toInt());
+    };
+    std::sort(codes.begin(), codes.end(),
+              [&](const QString &a, const QString &b) { return rank(a) < rank(b); });
+    return codes;
+}
 
 QWidget *startApplication(const QStringList &arguments)
 {

@@ -13,11 +13,32 @@ Picture::Picture(Painter painter, const QSize &size, QWidget *parent)
     resize(size);
 }
 
+void Picture::setCached(bool cached)
+{
+    cached_ = cached;
+    cache_ = QPixmap();
+    update();
+}
+
 void Picture::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter_(painter, QRectF(rect()));
+    if (!cached_) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter_(painter, QRectF(rect()));
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    if (cache_.isNull() || cache_.deviceIndependentSize() != QSizeF(size()) ||
+        cache_.devicePixelRatio() != ratio) {
+        cache_ = QPixmap((QSizeF(size()) * ratio).toSize());
+        cache_.setDevicePixelRatio(ratio);
+        cache_.fill(Qt::transparent);
+        QPainter painter(&cache_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter_(painter, QRectF(rect()));
+    }
+    QPainter(this).drawPixmap(0, 0, cache_);
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)

@@ -4,6 +4,7 @@
 // logo, the title picture and the two verdict pictures. A picture is a
 // widget that paints itself and reports clicks.
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -17,6 +18,10 @@ public:
 
     Picture(Painter painter, const QSize &size, QWidget *parent = nullptr);
 
+    // A picture whose drawing depends on nothing but its size is drawn once
+    // per size into a pixmap, which every later paint copies.
+    void setCached(bool cached);
+
 signals:
     void clicked();
 
@@ -27,6 +32,8 @@ protected:
 
 private:
     Painter painter_;
+    bool cached_ = false;
+    QPixmap cache_;
 };
 
 namespace Pictures {

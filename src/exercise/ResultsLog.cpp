@@ -9,10 +9,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace zorbiks {
 
@@ -22,45 +19,14 @@ const QString lineEnd = QStringLiteral("\r\n");
 
 } // namespace
 
-bool appendDurably(const QString &path, const QByteArray &bytes)
-{
-    if (path.isEmpty())
-        return false;
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    struct stat before {};
-    const bool sized = ::fstat(fd, &before) == 0;
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n =
-            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        written += n;
-    }
-    bool ok = written == bytes.size() && ::fsync(fd) == 0;
-    if (!ok && written > 0 && sized) {
-        // Take a half-written record back, unless another copy of the
-        // program has appended meanwhile.
-        struct stat after {};
-        if (::fstat(fd, &after) == 0 && after.st_size == before.st_size + written)
-            (void)::ftruncate(fd, before.st_size);
-    }
-    if (::close(fd) != 0)
-        ok = false;
-    return ok;
-}
-
 ResultsLog::ResultsLog(PupilRecord &pupil, SettingsStore &settings, Clock &clock,
-                       QString defaultLocation)
+                       QString defaultLocation, QString spoolLocation)
     : pupil_(pupil)
     , settings_(settings)
     , clock_(clock)
     , defaultLocation_(std::move(defaultLocation))
+    , spool_(std::move(spoolLocation))
+    , pendingCount_(std::max(spool_.count(defaultLockWaitMs), 0))
 {}
 
 QString ResultsLog::defaultLocationOfThisSystem()
@@ -71,6 +37,15 @@ QString ResultsLog::defaultLocationOfThisSystem()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(folder);
     return QDir(folder).filePath(QStringLiteral("Zorbiks.txt"));
+}
+
+QString ResultsLog::spoolLocationOfThisSystem()
+{
+    const QString fromEnvironment = qEnvironmentVariable("ZORBIKS_SPOOL");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("pending-records"));
 }
 
 QString ResultsLog::location() const
@@ -109,26 +84,36 @@ void ResultsLog::writeTotal()
 void ResultsLog::write(const QString &record)
 {
     pupil_.LogPath = location();
-    pending_.append(Cp1251::encode(record));
-    writePending(pupil_.LogPath);
+    const QByteArray bytes = Cp1251::encode(record);
+    if (pendingCount_ == 0 && appendDurably(pupil_.LogPath, bytes, lockWaitMs_))
+        return;
+    // Right after a failed write there is no point in trying the file again;
+    // with records pending, they go first and this one after them.
+    keep(bytes, pendingCount_ == 0 ? QString() : pupil_.LogPath);
 }
 
-bool ResultsLog::writePending(const QString &path)
+bool ResultsLog::keep(const QByteArray &record, const QString &path)
 {
-    QByteArray bytes;
-    for (const QByteArray &record : pending_)
-        bytes += record;
-    if (!appendDurably(path, bytes))
-        return false;
-    pending_.clear();
-    return true;
+    if (!record.isEmpty())
+        unspooled_.append(record);
+    const int spooled = spool_.keepAndDeliver(unspooled_, path, lockWaitMs_);
+    if (spooled < 0 && !path.isEmpty() && !unspooled_.isEmpty()) {
+        // No spool on this computer either: the records wait in memory.
+        QByteArray bytes;
+        for (const QByteArray &kept : std::as_const(unspooled_))
+            bytes += kept;
+        if (appendDurably(path, bytes, lockWaitMs_))
+            unspooled_.clear();
+    }
+    pendingCount_ = std::max(spooled, 0) + static_cast<int>(unspooled_.size());
+    return pendingCount_ == 0;
 }
 
 bool ResultsLog::retryPending()
 {
-    if (pending_.isEmpty())
+    if (pendingCount_ == 0)
         return true;
-    return writePending(location()) || writePending(defaultLocation_);
+    return keep(QByteArray(), location()) || keep(QByteArray(), defaultLocation_);
 }
 
 } // namespace zorbiks

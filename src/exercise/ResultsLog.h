@@ -6,8 +6,14 @@
 // results screen, a total line. The file is opened, appended to, flushed to
 // the disk and closed around every record; the program never reads it.
 //
-// A record that cannot be written (missing folder, no permission, full disk)
-// is kept and written, in order, before the next record.
+// A record that cannot be written (missing folder, no permission, full disk,
+// another writer holding the lock too long) is kept at once in a spool on
+// this computer and written, in order and once, before the next record that
+// can be written, also by a later run. Each append takes an advisory lock,
+// so that copies of the program writing to one file on a shared folder never
+// interleave their records.
+
+#include "exercise/LogSpool.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,11 +28,15 @@ struct PupilRecord;
 class ResultsLog {
 public:
     ResultsLog(PupilRecord &pupil, SettingsStore &settings, Clock &clock,
-               QString defaultLocation = defaultLocationOfThisSystem());
+               QString defaultLocation = defaultLocationOfThisSystem(),
+               QString spoolLocation = spoolLocationOfThisSystem());
 
     // The file named by ZORBIKS_DEFAULT_LOG, or Zorbiks.txt in the
     // application's data folder (created when missing).
     static QString defaultLocationOfThisSystem();
+    // The file named by ZORBIKS_SPOOL, or pending-records in the
+    // application's local data folder.
+    static QString spoolLocationOfThisSystem();
 
     // The header of a run: CR LF CR LF, "dd.MM.yyyy hh:mm:ss" and the surname.
     void writeHeader();
@@ -46,25 +56,31 @@ public:
     QString location() const;
     QString defaultLocation() const { return defaultLocation_; }
 
-    bool hasPending() const { return !pending_.isEmpty(); }
-    int pendingCount() const { return static_cast<int>(pending_.size()); }
+    // Records not written yet (in the spool, or in memory when the spool
+    // cannot be written either), this run's and those left by earlier runs.
+    bool hasPending() const { return pendingCount_ > 0; }
+    int pendingCount() const { return pendingCount_; }
     // Tries the pending records again: at the configured location, and if
     // that fails at the default one. True when nothing is pending afterwards.
     bool retryPending();
 
+    // How long a write waits for another writer's lock.
+    void setLockWait(int milliseconds) { lockWaitMs_ = milliseconds; }
+
 private:
     void write(const QString &record);
-    bool writePending(const QString &path);
+    // Keeps `record` (when not empty) after the pending ones and, when
+    // `path` is not empty, writes them all there.
+    bool keep(const QByteArray &record, const QString &path);
 
     PupilRecord &pupil_;
     SettingsStore &settings_;
     Clock &clock_;
     QString defaultLocation_;
-    QList<QByteArray> pending_;
+    LogSpool spool_;
+    QList<QByteArray> unspooled_; // kept in memory: the spool could not take them
+    int pendingCount_ = 0;
+    int lockWaitMs_ = defaultLockWaitMs;
 };
-
-// Appends bytes to a file with one append-mode write, flushed to the disk
-// before the file is closed. False (and nothing left behind) on failure.
-bool appendDurably(const QString &path, const QByteArray &bytes);
 
 } // namespace zorbiks

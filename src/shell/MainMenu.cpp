@@ -208,6 +208,7 @@ void MainMenu::buildWorkArea()
 {
     workArea_ = new Picture(paintWorkArea, QSize(100, 100), this);
     workArea_->setObjectName(QStringLiteral("Picture3"));
+    workArea_->setCached(true);
     const ScreenMetrics m = context_.navigator.metrics();
 
     keySink_ = new FilteredLineEdit(workArea_);

@@ -19,6 +19,10 @@ Stage::Stage(std::unique_ptr<Services> services, StageParts parts, bool windowed
 {
     setObjectName(QStringLiteral("Stage"));
     setWindowTitle(QStringLiteral("Зорбикс"));
+    // Full screen, above every ordinary window, also when another program
+    // asks the window manager to bring its own window up.
+    if (!windowed_)
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
     setFont(font);

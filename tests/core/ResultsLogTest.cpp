@@ -23,7 +23,7 @@ struct LogRig {
     FakeClock clock;
     QTemporaryDir folder;
     QString defaultPath = folder.filePath("Zorbiks.txt");
-    ResultsLog log{pupil, settings, clock, defaultPath};
+    ResultsLog log{pupil, settings, clock, defaultPath, folder.filePath("spool")};
 };
 
 QByteArray cp1251(const QString &text)
