@@ -14,6 +14,19 @@ KeyVerdict typedOnRussianLayout(ushort code, qint16 lastKeyDown)
     return {code, {}, {}};
 }
 
+KeyVerdict cyrillicCapitals(ushort code, qint16 lastKeyDown)
+{
+    KeyVerdict typed = typedOnRussianLayout(code, lastKeyDown);
+    if (typed.code == 0 && code >= 32 && code <= 126) {
+        const ushort letter = LatinToCyrillic(code, lastKeyDown);
+        if (isCyrillicLetter(letter))
+            typed = {letter, {}, KeyboardLayoutKind::Russian};
+    }
+    return warnUnless(typed, !isSmallCyrillic(typed.code),
+                      QStringLiteral("В ответе должны быть  только заглавные буквы!"),
+                      Warned::KeepsCharacter);
+}
+
 KeyVerdict typedOnUsLayout(ushort code, QStringView cyrillicLetters)
 {
     if (isOneOf(code, cyrillicLetters))
@@ -45,6 +58,11 @@ bool isOneOf(ushort code, QStringView letters)
 bool isSmallCyrillic(ushort code)
 {
     return code >= 224 && code <= 255;
+}
+
+bool isCyrillicLetter(ushort code)
+{
+    return code >= 192 || code == 168 || code == 184;
 }
 
 } // namespace zorbiks::TranslitFilters

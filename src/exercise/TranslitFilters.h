@@ -36,12 +36,22 @@ KeyVerdict typedOnRussianLayout(ushort code, qint16 lastKeyDown);
 // unchanged, without a switch.
 KeyVerdict typedOnUsLayout(ushort code, QStringView cyrillicLetters);
 
+// For boxes whose answers are Cyrillic capitals (Л5, И3, И4):
+// typedOnRussianLayout, except that a sign whose key carries a Russian
+// letter ("<", ">", ":" and ".", ";", "," on the Latin layout give Б, Ю, Ж
+// and ю, ж, б) gives that letter and switches the layout instead of being
+// discarded, so that every letter can be typed on either layout; a small
+// letter is typed with the warning "В ответе должны быть  только заглавные
+// буквы!". Digits and the other signs are still discarded.
+KeyVerdict cyrillicCapitals(ushort code, qint16 lastKeyDown);
+
 // Adds `warning` to the verdict unless `allowed`; a warning that drops the
 // character also sets its code to 0.
 KeyVerdict warnUnless(KeyVerdict verdict, bool allowed, const QString &warning, Warned effect);
 
 // Windows-1251 code tests.
 bool isOneOf(ushort code, QStringView letters);
-bool isSmallCyrillic(ushort code); // а … я (224 to 255)
+bool isSmallCyrillic(ushort code);  // а … я (224 to 255)
+bool isCyrillicLetter(ushort code); // А … я, Ё, ё
 
 } // namespace zorbiks::TranslitFilters

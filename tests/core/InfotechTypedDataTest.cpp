@@ -4,8 +4,8 @@
 
 #include "support/TestMain.h"
 
+#include "exercise/TranslitFilters.h"
 #include "platform/FakeServices.h"
-#include "tasks/infotech/CapitalLetterFilter.h"
 #include "tasks/infotech/FileAddress.h"
 #include "tasks/infotech/FormulaCell.h"
 #include "tasks/infotech/SearchQueries.h"
@@ -274,7 +274,8 @@ private slots:
         QFETCH(int, entered);
         QFETCH(bool, warned);
         QFETCH(bool, switches);
-        const KeyVerdict verdict = cyrillicCapitalsFilter(ushort(typed), qint16(lastKeyDown));
+        const KeyVerdict verdict =
+            TranslitFilters::cyrillicCapitals(ushort(typed), qint16(lastKeyDown));
         QCOMPARE(int(verdict.code), entered);
         QCOMPARE(verdict.warning, warned ? QStringLiteral("В ответе должны быть  только заглавные "
                                                           "буквы!")

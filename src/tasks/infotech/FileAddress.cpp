@@ -2,7 +2,7 @@
 
 #include "exercise/GapLabel.h"
 #include "exercise/TaskText.h"
-#include "tasks/infotech/CapitalLetterFilter.h"
+#include "exercise/TranslitFilters.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -78,7 +78,7 @@ FileAddress::FileAddress()
 
 KeyVerdict FileAddress::filterKey(ushort code, qint16 lastKeyDown) const
 {
-    return cyrillicCapitalsFilter(code, lastKeyDown);
+    return TranslitFilters::cyrillicCapitals(code, lastKeyDown);
 }
 
 void FileAddress::buildView(ExerciseView &view)

@@ -3,7 +3,7 @@
 #include "exercise/Fonts.h"
 #include "exercise/GapLabel.h"
 #include "exercise/TaskText.h"
-#include "tasks/infotech/CapitalLetterFilter.h"
+#include "exercise/TranslitFilters.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -67,7 +67,7 @@ SearchQueries::SearchQueries()
 
 KeyVerdict SearchQueries::filterKey(ushort code, qint16 lastKeyDown) const
 {
-    return cyrillicCapitalsFilter(code, lastKeyDown);
+    return TranslitFilters::cyrillicCapitals(code, lastKeyDown);
 }
 
 void SearchQueries::buildView(ExerciseView &view)

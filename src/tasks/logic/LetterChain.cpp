@@ -3,7 +3,6 @@
 #include "exercise/GapLabel.h"
 #include "exercise/TaskText.h"
 #include "exercise/TranslitFilters.h"
-#include "pupil/Transliteration.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -24,11 +23,6 @@ ExerciseTraits letterChainTraits()
     traits.explanationSizes = {{10400, 900}};
     traits.giveUpEntryLeadingBlank = true;
     return traits;
-}
-
-bool isCyrillicLetter(ushort code)
-{
-    return code >= 192 || code == 168 || code == 184;
 }
 
 // The long runs of blanks of a text are meant to end its lines: gives the
@@ -81,20 +75,7 @@ const std::array<ChainVariant, 10> &LetterChainModel::variants()
 
 KeyVerdict LetterChainModel::filter(ushort code, int lastKeyDown)
 {
-    const auto lastKey = static_cast<qint16>(lastKeyDown);
-    KeyVerdict verdict = TranslitFilters::typedOnRussianLayout(code, lastKey);
-    // The keys of Б, Ю, Ж and their small letters carry signs on the Latin
-    // layout that the filter discards: they give their letters like every
-    // other key.
-    if (verdict.code == 0 && code >= 32 && code <= 126) {
-        const ushort letter = LatinToCyrillic(code, lastKey);
-        if (isCyrillicLetter(letter))
-            verdict = {letter, {}, KeyboardLayoutKind::Russian};
-    }
-    return TranslitFilters::warnUnless(
-        verdict, !TranslitFilters::isSmallCyrillic(verdict.code),
-        QStringLiteral("В ответе должны быть  только заглавные буквы!"),
-        TranslitFilters::Warned::KeepsCharacter);
+    return TranslitFilters::cyrillicCapitals(code, static_cast<qint16>(lastKeyDown));
 }
 
 LetterChain::LetterChain()
