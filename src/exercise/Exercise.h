@@ -136,6 +136,11 @@ public:
     virtual bool isCorrect(const QString &answer) const;
     virtual KeyVerdict filterKey(ushort code, qint16 lastKeyDown) const;
 
+    // Typed kind: an answer the check accepts now, where the exercise keeps
+    // it as text (letter codes, command strings); empty where the answer is
+    // a number (the benchmark's sweep finds those by trying numbers).
+    virtual QString rightAnswer() const { return {}; }
+
     // Choice kind: the number (1-based) of the option that is right now.
     virtual int correctOption() const;
 

@@ -39,6 +39,7 @@ public:
     {
         return SearchQueriesModel::isCorrect(answer);
     }
+    QString rightAnswer() const override { return SearchQueriesModel::answer(); }
     KeyVerdict filterKey(ushort code, qint16 lastKeyDown) const override;
 
 private:
