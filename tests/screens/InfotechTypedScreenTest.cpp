@@ -31,24 +31,11 @@ QString latinKeys(const QString &cyrillic)
     return keys;
 }
 
-template <typename T> struct Rig : ExerciseRig {
+template <typename T> struct Rig : QuestionRig<T> {
     // Opens the screen on the given data set (0: whatever is drawn).
     explicit Rig(int dataSet = 0, int dataSets = 6)
-        : ExerciseRig(std::make_unique<T>())
-    {
-        if (dataSet)
-            fakes.random->scriptDraw(dataSet, dataSets);
-        open();
-    }
-    const T &exercise() const { return static_cast<const T &>(screen->exercise()); }
-    QLineEdit *box() const { return find<QLineEdit>("Ответ"); }
-    // Types `keys` on a US keyboard and presses `ОК`.
-    void answer(const QString &keys)
-    {
-        box()->clear();
-        typeText(box(), keys);
-        click("ОК");
-    }
+        : QuestionRig<T>(dataSet ? QList<int>{dataSet} : QList<int>{}, dataSets)
+    {}
 };
 
 using I2 = Rig<FormulaCell>;

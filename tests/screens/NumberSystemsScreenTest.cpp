@@ -63,13 +63,6 @@ struct Rig : ExerciseRig {
         return static_cast<const NumberExercise &>(screen->exercise());
     }
     QString rightAnswer() const { return exercise().drill().row().answer; }
-    QLineEdit *box() const { return find<QLineEdit>("Ответ"); }
-    void answer(const QString &typed)
-    {
-        box()->clear();
-        typeText(box(), typed);
-        click("ОК");
-    }
     QString firstFrame() const
     {
         return screen->findChild<QWidget *>("Пояснение") ? "Пояснение" : "Пояснение1";

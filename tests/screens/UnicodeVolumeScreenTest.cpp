@@ -24,13 +24,6 @@ struct K1 : ExerciseRig {
     }
     int characters() const { return text("Label4").toInt(); }
     QString rightAnswer() const { return QString::number(16 * characters()); }
-    void answer(const QString &typed)
-    {
-        auto *box = find<QLineEdit>("Ответ");
-        box->clear();
-        typeText(box, typed);
-        click("ОК");
-    }
 };
 
 const QString right = QStringLiteral("Ответ правильный! Продолжим?");
