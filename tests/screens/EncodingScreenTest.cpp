@@ -27,9 +27,6 @@ using namespace zorbiks::test;
 
 namespace {
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
-
 template <typename T> struct Typed : QuestionRig<T> {
     // Presses a key of a US keyboard (its X11 scan code) that gives `text`.
     void key(int qtKey, quint32 scanCode, const QString &text, bool shift = false)

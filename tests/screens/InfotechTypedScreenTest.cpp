@@ -18,8 +18,6 @@ using namespace zorbiks::test;
 
 namespace {
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 const QString capitals = QStringLiteral("В ответе должны быть  только заглавные буквы!");
 
 // The keys of a US keyboard that give `cyrillic` on the Russian layout.

@@ -22,9 +22,6 @@ using L3 = QuestionRig<RoadCosts>;
 using L4 = QuestionRig<RecordQuery>;
 using L5 = QuestionRig<LetterChain>;
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
-
 QString plain(int option)
 {
     return QStringLiteral("Отв%1").arg(option);

@@ -70,8 +70,6 @@ struct Rig : ExerciseRig {
     int rows;
 };
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 const QString binaryWarning = QStringLiteral("Двоичное число состоит из нулей и единиц!");
 
 void addQuestionColumn()

@@ -19,8 +19,6 @@ using namespace zorbiks::test;
 
 namespace {
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 const QString empty = QStringLiteral("Нужно дать ответ!");
 
 template <typename T> struct Typed : QuestionRig<T> {

@@ -45,6 +45,11 @@ public:
     std::function<void(const QString &code)> onRepeat;
 };
 
+// What `КакойОтвет` says after a right and after a wrong answer.
+inline const QString right = QStringLiteral("Ответ правильный! Продолжим?");
+inline const QString wrong =
+    QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
+
 // A key press and release carrying `text`, as a keyboard would send it.
 void pressKey(QWidget *target, int key, const QString &text = QString(),
               Qt::KeyboardModifiers modifiers = Qt::NoModifier, quint32 scanCode = 0);
