@@ -1,5 +1,7 @@
 #include "exercise/GapLabel.h"
 
+#include "exercise/TextLayout.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -44,15 +46,7 @@ double layOut(const QString &text, const QFont &font, Qt::Alignment alignment, d
     double y = 0;
     for (const Paragraph &paragraph : paragraphsOf(text)) {
         QTextLayout layout(paragraph.text, font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        double height = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            line.setPosition(QPointF(0, height));
-            height += line.height();
-        }
-        layout.endLayout();
+        double height = layOutLines(layout, option, width);
         if (paragraph.text.isEmpty())
             height = QFontMetricsF(font).height();
         visit(paragraph, layout, y);

@@ -1,10 +1,22 @@
 #include "exercise/NumberedFrames.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 
 namespace zorbiks {
+
+namespace {
+
+void retainSizeWhenHidden(QWidget *widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
 
 QList<QFrame *> addNumberedFrames(QWidget *container, const ScreenMetrics &metrics,
                                   const QString &prefix, int count, const QSizeF &size, int columns)
@@ -18,9 +30,7 @@ QList<QFrame *> addNumberedFrames(QWidget *container, const ScreenMetrics &metri
         frame->setObjectName(prefix + QString::number(i + 1));
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
         frame->setFixedSize(metrics.px(size));
-        QSizePolicy policy = frame->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        frame->setSizePolicy(policy);
+        retainSizeWhenHidden(frame);
         auto *row = new QHBoxLayout(frame);
         row->setContentsMargins(6, 0, 6, 0);
         row->setSpacing(12);
@@ -34,10 +44,27 @@ QList<QFrame *> addNumberedFrames(QWidget *container, const ScreenMetrics &metri
     return frames;
 }
 
-void setCompanions(QList<ChoiceOption> &options, const QList<QFrame *> &frames)
+QList<QGroupBox *> addNumberedGroups(QWidget *container, const ScreenMetrics &metrics,
+                                     const QString &prefix, int count, const QSizeF &size,
+                                     int columns,
+                                     const std::function<QWidget *(QGroupBox *, int)> &content)
 {
-    for (qsizetype i = 0; i < options.size() && i < frames.size(); ++i)
-        options[i].companion = frames[i];
+    auto *grid = new QGridLayout(container);
+    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setSpacing(4);
+    QList<QGroupBox *> frames;
+    for (int i = 0; i < count; ++i) {
+        auto *frame = new QGroupBox(QString::number(i + 1), container);
+        frame->setObjectName(prefix + QString::number(i + 1));
+        frame->setFixedSize(metrics.px(size));
+        retainSizeWhenHidden(frame);
+        auto *inner = new QHBoxLayout(frame);
+        inner->setContentsMargins(2, 2, 2, 2);
+        inner->addWidget(content(frame, i));
+        grid->addWidget(frame, i / columns, i % columns);
+        frames.append(frame);
+    }
+    return frames;
 }
 
 } // namespace zorbiks

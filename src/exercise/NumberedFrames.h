@@ -2,14 +2,17 @@
 
 // Frames that belong to the options of a choice screen one by one (a path, a
 // chart or a scheme per option): boxes named and captioned with the option's
-// number, which stands at their left edge. A hidden frame keeps its place,
-// so the others do not move.
+// number, which stands at their left edge or in their title. A hidden frame
+// keeps its place, so the others do not move.
 
 #include "exercise/Exercise.h"
 
 #include <QList>
 
+#include <functional>
+
 class QFrame;
+class QGroupBox;
 
 namespace zorbiks {
 
@@ -21,7 +24,21 @@ QList<QFrame *> addNumberedFrames(QWidget *container, const ScreenMetrics &metri
                                   const QString &prefix, int count, const QSizeF &size,
                                   int columns = 1);
 
+// Makes `count` group boxes titled with their number (1-based) and named
+// `prefix` + number, `size` twips large, in a grid of `columns` columns
+// (filled row by row) that becomes the layout of `container`. `content` makes
+// the widget that fills frame `index` (0-based); it may also style the frame.
+QList<QGroupBox *> addNumberedGroups(QWidget *container, const ScreenMetrics &metrics,
+                                     const QString &prefix, int count, const QSizeF &size,
+                                     int columns,
+                                     const std::function<QWidget *(QGroupBox *, int)> &content);
+
 // Makes frame i the companion of option i, painted and hidden with it.
-void setCompanions(QList<ChoiceOption> &options, const QList<QFrame *> &frames);
+template <typename Frame>
+void setCompanions(QList<ChoiceOption> &options, const QList<Frame *> &frames)
+{
+    for (qsizetype i = 0; i < options.size() && i < frames.size(); ++i)
+        options[i].companion = frames[i];
+}
 
 } // namespace zorbiks

@@ -1,5 +1,7 @@
 #include "exercise/SampleText.h"
 
+#include "exercise/TextLayout.h"
+
 #include <QPainter>
 #include <QTextLayout>
 
@@ -16,16 +18,7 @@ double layOut(QTextLayout &layout, Qt::Alignment alignment, double width, bool w
 {
     QTextOption option(alignment & Qt::AlignHorizontal_Mask);
     option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    double height = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-    }
-    layout.endLayout();
-    return height;
+    return layOutLines(layout, option, width);
 }
 
 // The width of the text on one line.

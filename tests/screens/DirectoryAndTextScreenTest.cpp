@@ -195,7 +195,7 @@ private slots:
         s.click(s.option(dataSet));
         QCOMPARE(s.logText(), token);
         QCOMPARE(s.pupil.CorrectTotal, qint16(1));
-        QCOMPARE(s.text("КакойОтвет"), QStringLiteral("Ответ правильный! Продолжим?"));
+        QCOMPARE(s.text("КакойОтвет"), right);
         QCOMPARE(s.fakes.sounds->played.last(), QStringLiteral("sloos1"));
         QVERIFY(s.visible(s.option(dataSet)) && !s.enabled(s.option(dataSet)));
         for (int other = 1; other <= s.count; ++other) {

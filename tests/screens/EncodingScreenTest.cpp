@@ -27,27 +27,11 @@ using namespace zorbiks::test;
 
 namespace {
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
-
-template <typename T> struct Typed : ExerciseRig {
-    Typed()
-        : ExerciseRig(std::make_unique<T>())
-    {
-        open();
-    }
-    const T &exercise() const { return static_cast<const T &>(screen->exercise()); }
-    QLineEdit *box() const { return find<QLineEdit>("Ответ"); }
-    void answer(const QString &typed)
-    {
-        box()->clear();
-        typeText(box(), typed);
-        click("ОК");
-    }
+template <typename T> struct Typed : QuestionRig<T> {
     // Presses a key of a US keyboard (its X11 scan code) that gives `text`.
     void key(int qtKey, quint32 scanCode, const QString &text, bool shift = false)
     {
-        pressKey(box(), qtKey, text, shift ? Qt::ShiftModifier : Qt::NoModifier, scanCode);
+        pressKey(this->box(), qtKey, text, shift ? Qt::ShiftModifier : Qt::NoModifier, scanCode);
     }
 };
 

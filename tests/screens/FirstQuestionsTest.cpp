@@ -15,15 +15,8 @@ using namespace zorbiks::test;
 
 namespace {
 
-template <typename T> struct Question : ExerciseRig {
-    // Opens the screen with the given variants drawn at its first showings.
-    explicit Question(QList<int> variants = {}, int count = 4)
-        : ExerciseRig(std::make_unique<T>())
-    {
-        for (int variant : variants)
-            fakes.random->scriptDraw(variant, count);
-        open();
-    }
+template <typename T> struct Question : QuestionRig<T> {
+    using QuestionRig<T>::QuestionRig;
     QString option(int number) const { return QStringLiteral("Отв%1").arg(number); }
 };
 

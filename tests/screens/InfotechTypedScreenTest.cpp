@@ -18,8 +18,6 @@ using namespace zorbiks::test;
 
 namespace {
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 const QString capitals = QStringLiteral("В ответе должны быть  только заглавные буквы!");
 
 // The keys of a US keyboard that give `cyrillic` on the Russian layout.
@@ -31,24 +29,11 @@ QString latinKeys(const QString &cyrillic)
     return keys;
 }
 
-template <typename T> struct Rig : ExerciseRig {
+template <typename T> struct Rig : QuestionRig<T> {
     // Opens the screen on the given data set (0: whatever is drawn).
     explicit Rig(int dataSet = 0, int dataSets = 6)
-        : ExerciseRig(std::make_unique<T>())
-    {
-        if (dataSet)
-            fakes.random->scriptDraw(dataSet, dataSets);
-        open();
-    }
-    const T &exercise() const { return static_cast<const T &>(screen->exercise()); }
-    QLineEdit *box() const { return find<QLineEdit>("Ответ"); }
-    // Types `keys` on a US keyboard and presses `ОК`.
-    void answer(const QString &keys)
-    {
-        box()->clear();
-        typeText(box(), keys);
-        click("ОК");
-    }
+        : QuestionRig<T>(dataSet ? QList<int>{dataSet} : QList<int>{}, dataSets)
+    {}
 };
 
 using I2 = Rig<FormulaCell>;

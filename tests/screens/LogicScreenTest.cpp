@@ -17,31 +17,10 @@ using namespace zorbiks::test;
 
 namespace {
 
-template <typename T> struct Question : ExerciseRig {
-    // Opens the screen with the given variants drawn at its first showings.
-    explicit Question(QList<int> variants = {}, int count = 4)
-        : ExerciseRig(std::make_unique<T>())
-    {
-        for (int variant : variants)
-            fakes.random->scriptDraw(variant, count);
-        open();
-    }
-    void answer(const QString &typed)
-    {
-        auto *box = find<QLineEdit>("Ответ");
-        box->clear();
-        typeText(box, typed);
-        click("ОК");
-    }
-};
-
-using L2 = Question<TruthTable>;
-using L3 = Question<RoadCosts>;
-using L4 = Question<RecordQuery>;
-using L5 = Question<LetterChain>;
-
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
+using L2 = QuestionRig<TruthTable>;
+using L3 = QuestionRig<RoadCosts>;
+using L4 = QuestionRig<RecordQuery>;
+using L5 = QuestionRig<LetterChain>;
 
 QString plain(int option)
 {

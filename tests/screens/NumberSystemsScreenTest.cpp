@@ -63,13 +63,6 @@ struct Rig : ExerciseRig {
         return static_cast<const NumberExercise &>(screen->exercise());
     }
     QString rightAnswer() const { return exercise().drill().row().answer; }
-    QLineEdit *box() const { return find<QLineEdit>("Ответ"); }
-    void answer(const QString &typed)
-    {
-        box()->clear();
-        typeText(box(), typed);
-        click("ОК");
-    }
     QString firstFrame() const
     {
         return screen->findChild<QWidget *>("Пояснение") ? "Пояснение" : "Пояснение1";
@@ -77,8 +70,6 @@ struct Rig : ExerciseRig {
     int rows;
 };
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 const QString binaryWarning = QStringLiteral("Двоичное число состоит из нулей и единиц!");
 
 void addQuestionColumn()

@@ -19,27 +19,11 @@ using namespace zorbiks::test;
 
 namespace {
 
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 const QString empty = QStringLiteral("Нужно дать ответ!");
 
-template <typename T> struct Typed : ExerciseRig {
-    // Opens the screen with the given variants drawn at its first showings.
-    explicit Typed(QList<int> variants, int count)
-        : ExerciseRig(std::make_unique<T>())
-    {
-        for (int variant : variants)
-            fakes.random->scriptDraw(variant, count);
-        open();
-    }
-    const auto &model() const { return static_cast<const T &>(screen->exercise()).model(); }
-    QLineEdit *box() const { return find<QLineEdit>("Ответ"); }
-    void answer(const QString &typed)
-    {
-        box()->clear();
-        typeText(box(), typed);
-        click("ОК");
-    }
+template <typename T> struct Typed : QuestionRig<T> {
+    using QuestionRig<T>::QuestionRig;
+    const auto &model() const { return this->exercise().model(); }
 };
 
 struct Loop : Typed<LoopFlowchart> {

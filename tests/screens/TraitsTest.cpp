@@ -78,13 +78,6 @@ struct Rig : ExerciseRig {
     {
         open();
     }
-    void answer(const QString &typed)
-    {
-        auto *box = find<QLineEdit>("Ответ");
-        box->clear();
-        typeText(box, typed);
-        click("ОК");
-    }
 };
 
 } // namespace

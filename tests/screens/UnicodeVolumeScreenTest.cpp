@@ -16,25 +16,10 @@ using namespace zorbiks::test;
 
 namespace {
 
-struct K1 : ExerciseRig {
-    K1()
-        : ExerciseRig(std::make_unique<UnicodeVolume>())
-    {
-        open();
-    }
+struct K1 : QuestionRig<UnicodeVolume> {
     int characters() const { return text("Label4").toInt(); }
     QString rightAnswer() const { return QString::number(16 * characters()); }
-    void answer(const QString &typed)
-    {
-        auto *box = find<QLineEdit>("Ответ");
-        box->clear();
-        typeText(box, typed);
-        click("ОК");
-    }
 };
-
-const QString right = QStringLiteral("Ответ правильный! Продолжим?");
-const QString wrong = QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 
 } // namespace
 

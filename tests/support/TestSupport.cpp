@@ -146,6 +146,18 @@ QString ExerciseRig::text(const QString &name) const
     return widget->property("title").toString();
 }
 
+QLineEdit *ExerciseRig::box() const
+{
+    return find<QLineEdit>(QStringLiteral("Ответ"));
+}
+
+void ExerciseRig::answer(const QString &typed)
+{
+    box()->clear();
+    typeText(box(), typed);
+    click(QStringLiteral("ОК"));
+}
+
 AppRig::AppRig(const QStringList &arguments)
     : logPath(folder.filePath(QStringLiteral("log.txt")))
 {

@@ -17,6 +17,8 @@
 
 #include <functional>
 
+class QLineEdit;
+
 namespace zorbiks::test {
 
 class FakeNavigator final : public Navigator {
@@ -42,6 +44,11 @@ public:
     // exercise again).
     std::function<void(const QString &code)> onRepeat;
 };
+
+// What `КакойОтвет` says after a right and after a wrong answer.
+inline const QString right = QStringLiteral("Ответ правильный! Продолжим?");
+inline const QString wrong =
+    QStringLiteral("Ответ неверный! Посмотрите пояснение и попробуйте ещё раз");
 
 // A key press and release carrying `text`, as a keyboard would send it.
 void pressKey(QWidget *target, int key, const QString &text = QString(),
@@ -75,6 +82,10 @@ struct ExerciseRig {
     bool visible(const QString &name) const { return find(name)->isVisible(); }
     bool enabled(const QString &name) const { return find(name)->isEnabled(); }
     QString text(const QString &name) const;
+    // The answer box `Ответ` of a typed answer.
+    QLineEdit *box() const;
+    // Types `typed` into `Ответ` in place of what it held and presses `ОК`.
+    void answer(const QString &typed);
 
     FakeServices fakes;
     std::unique_ptr<Services> services;
@@ -85,6 +96,19 @@ struct ExerciseRig {
     FakeNavigator navigator;
     QWidget stage;
     ExerciseScreen *screen = nullptr;
+};
+
+// A rig over a screen of exercise type T, opened with the given variants
+// (each out of `count`) drawn at its first showings.
+template <typename T> struct QuestionRig : ExerciseRig {
+    explicit QuestionRig(const QList<int> &variants = {}, int count = 4)
+        : ExerciseRig(std::make_unique<T>())
+    {
+        for (int variant : variants)
+            fakes.random->scriptDraw(variant, count);
+        open();
+    }
+    const T &exercise() const { return static_cast<const T &>(screen->exercise()); }
 };
 
 } // namespace zorbiks::test

@@ -3,6 +3,7 @@
 #include "exercise/BorderedGrid.h"
 #include "exercise/Fonts.h"
 #include "exercise/GapLabel.h"
+#include "exercise/NumberedFrames.h"
 #include "exercise/Options.h"
 #include "exercise/Pictures.h"
 #include "exercise/TaskText.h"
@@ -157,32 +158,18 @@ void SpreadsheetChart::buildView(ExerciseView &view)
 
     auto *charts = new QGroupBox(row);
     charts->setObjectName(QStringLiteral("Ответы1"));
-    auto *chartGrid = new QGridLayout(charts);
-    chartGrid->setContentsMargins(4, 4, 4, 4);
-    chartGrid->setSpacing(4);
-    QList<QWidget *> frames;
-    for (int i = 0; i < 4; ++i) {
-        auto *frame = new QGroupBox(QString::number(i + 1), charts);
-        frame->setObjectName(QStringLiteral("Отв1%1").arg(i + 1));
-        frame->setFixedSize(m.px(QSizeF(1900, 1130)));
-        QSizePolicy policy = frame->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        frame->setSizePolicy(policy);
-        auto *inner = new QHBoxLayout(frame);
-        inner->setContentsMargins(2, 2, 2, 2);
-        const ChartData data = SpreadsheetChartModel::charts()[static_cast<size_t>(i)];
-        auto *chart = new Picture(
-            [data](QPainter &painter, const QRectF &area) {
-                if (data.pie)
-                    paintPie(painter, area, data.values);
-                else
-                    paintBars(painter, area, data.values);
-            },
-            QSize(10, 10), frame);
-        inner->addWidget(chart);
-        chartGrid->addWidget(frame, i / 2, i % 2);
-        frames.append(frame);
-    }
+    const QList<QGroupBox *> frames = addNumberedGroups(
+        charts, m, QStringLiteral("Отв1"), 4, {1900, 1130}, 2, [](QGroupBox *frame, int i) {
+            const ChartData data = SpreadsheetChartModel::charts()[static_cast<size_t>(i)];
+            return new Picture(
+                [data](QPainter &painter, const QRectF &area) {
+                    if (data.pie)
+                        paintPie(painter, area, data.values);
+                    else
+                        paintBars(painter, area, data.values);
+                },
+                QSize(10, 10), frame);
+        });
     rowLayout->addWidget(charts, 0, Qt::AlignTop);
     addToFrame(view.task, row);
 
@@ -192,8 +179,7 @@ void SpreadsheetChart::buildView(ExerciseView &view)
         view.answers, m, QStringLiteral("Отв"),
         {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
         style);
-    for (qsizetype i = 0; i < view.options.size(); ++i)
-        view.options[i].companion = frames[i];
+    setCompanions(view.options, frames);
 
     GapLabel *first = addText(
         view.explanations[0], QStringLiteral("Label9"),

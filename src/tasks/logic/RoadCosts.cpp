@@ -3,6 +3,7 @@
 #include "exercise/BorderedGrid.h"
 #include "exercise/Fonts.h"
 #include "exercise/GapLabel.h"
+#include "exercise/NumberedFrames.h"
 #include "exercise/Options.h"
 #include "exercise/TaskText.h"
 
@@ -182,27 +183,14 @@ void RoadCosts::buildView(ExerciseView &view)
 
     auto *schemes = new QGroupBox(row);
     schemes->setObjectName(QStringLiteral("Ответы1"));
-    auto *schemeRow = new QHBoxLayout(schemes);
-    schemeRow->setContentsMargins(4, 4, 4, 4);
-    schemeRow->setSpacing(6);
-    QList<QWidget *> frames;
-    for (int i = 0; i < 4; ++i) {
-        auto *frame = new QGroupBox(QString::number(i + 1), schemes);
-        frame->setObjectName(QStringLiteral("Отв1%1").arg(i + 1));
-        frame->setFixedSize(m.px(QSizeF(1850, 2500)));
-        frame->setFont(arialFont(9, true));
-        QSizePolicy policy = frame->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        frame->setSizePolicy(policy);
-        auto *inner = new QHBoxLayout(frame);
-        inner->setContentsMargins(2, 2, 2, 2);
-        auto *scheme = new RoadScheme(RoadCostsModel::schemes()[static_cast<size_t>(i)], frame);
-        scheme->setObjectName(QStringLiteral("Схема%1").arg(i + 1));
-        scheme->setFont(arialFont(9));
-        inner->addWidget(scheme);
-        schemeRow->addWidget(frame);
-        frames.append(frame);
-    }
+    const QList<QGroupBox *> frames = addNumberedGroups(
+        schemes, m, QStringLiteral("Отв1"), 4, {1850, 2500}, 4, [](QGroupBox *frame, int i) {
+            frame->setFont(arialFont(9, true));
+            auto *scheme = new RoadScheme(RoadCostsModel::schemes()[static_cast<size_t>(i)], frame);
+            scheme->setObjectName(QStringLiteral("Схема%1").arg(i + 1));
+            scheme->setFont(arialFont(9));
+            return scheme;
+        });
     rowLayout->addWidget(schemes, 0, Qt::AlignVCenter);
     rowLayout->addStretch(1);
     addToFrame(view.task, row);
@@ -213,8 +201,7 @@ void RoadCosts::buildView(ExerciseView &view)
         view.answers, m, QStringLiteral("Отв"),
         {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
         style);
-    for (qsizetype i = 0; i < view.options.size(); ++i)
-        view.options[i].companion = frames[i];
+    setCompanions(view.options, frames);
 
     addText(view.explanations[0], QStringLiteral("Label9"),
             QStringLiteral(
