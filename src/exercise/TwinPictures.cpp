@@ -60,6 +60,16 @@ void TwinPictures::showPlainPictures()
     }
 }
 
+// The place of `watched` among `pictures`, or -1; the filter also watches
+// the frame, which is no picture, so the object is compared as it is.
+static qsizetype indexOf(const QList<Picture *> &pictures, const QObject *watched)
+{
+    for (qsizetype i = 0; i < pictures.size(); ++i)
+        if (pictures[i] == watched)
+            return i;
+    return -1;
+}
+
 bool TwinPictures::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove &&
@@ -69,7 +79,7 @@ bool TwinPictures::eventFilter(QObject *watched, QEvent *event)
                 showPlainPictures();
             return false; // the frame's own hover handling runs as well
         }
-        const qsizetype index = plain_.indexOf(static_cast<Picture *>(watched));
+        const qsizetype index = indexOf(plain_, watched);
         if (index >= 0 && plain_[index]->isVisible()) {
             plain_[index]->hide();
             twin_[index]->show();
@@ -78,7 +88,7 @@ bool TwinPictures::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-        twin_.contains(static_cast<Picture *>(watched)))
+        indexOf(twin_, watched) >= 0)
         clicked_ = true;
     return false;
 }

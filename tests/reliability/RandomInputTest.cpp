@@ -172,10 +172,15 @@ private:
         auto *menu = screen->findChild<QWidget *>(QStringLiteral("Меню"));
         auto *giveUp = screen->findChild<QWidget *>(QStringLiteral("Сдаюсь"));
         for (int tries = 0; tries < 500 && screen->isVisible() && !menu->isVisible(); ++tries) {
-            if (giveUp && giveUp->isVisible() && giveUp->isEnabled())
+            if (giveUp && giveUp->isVisible() && giveUp->isEnabled()) {
                 leftClick(giveUp);
-            else
-                leftClick(randomControl(screen));
+            } else {
+                // The pointer comes over a control before it clicks, so that
+                // picture options show the twin that takes the click.
+                QWidget *control = randomControl(screen);
+                hover(control);
+                leftClick(control);
+            }
             if (!screen->isVisible())
                 return;
         }

@@ -322,7 +322,7 @@ private slots:
             << cp1251(good).replace("\r\n\r\n0", QByteArray("\r\n\0\0\r\n0", 7)) << 2
             << "2:непонятная строка";
         QTest::newRow("foreign file")
-            << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 22) + QByteArray(300, '\xc8')
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20) + QByteArray(300, '\xc8')
             << 0 << "0:файл не похож на журнал Зорбикса";
         QTest::newRow("empty file") << QByteArray() << 0 << "";
     }
