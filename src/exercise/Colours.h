@@ -18,6 +18,8 @@ inline const QColor darkBlue{0, 0, 192};        // captions, help text
 inline const QColor taskBlue{0, 0, 128};        // task texts
 inline const QColor titleBlue{0, 0, 255};       // work windows' title bars and borders
 inline const QColor windowBackground{246, 246, 255};
+inline const QColor valueRed{160, 0, 0};  // values laid over the gaps of a text
+inline const QColor green{128, 255, 128}; // value boxes of some tasks, the registration frame
 
 // Paints a widget's background; transparent = the colour is kept but not
 // painted (a label at rest).

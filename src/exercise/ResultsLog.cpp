@@ -13,12 +13,6 @@
 
 namespace zorbiks {
 
-namespace {
-
-const QString lineEnd = QStringLiteral("\r\n");
-
-} // namespace
-
 ResultsLog::ResultsLog(PupilRecord &pupil, SettingsStore &settings, Clock &clock,
                        QString defaultLocation, QString spoolLocation)
     : pupil_(pupil)

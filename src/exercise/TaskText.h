@@ -24,6 +24,6 @@ void addToFrame(QWidget *frame, QWidget *widget, Qt::Alignment alignment = {});
 // A value label laid over the gap after the `occurrence`-th `before` in
 // `text`; the draw writes into it.
 QLabel *addValue(GapLabel *text, const QString &name, const QString &before, int occurrence = 0,
-                 const QColor &colour = QColor(160, 0, 0));
+                 const QColor &colour = Colours::valueRed);
 
 } // namespace zorbiks

@@ -83,7 +83,7 @@ ResultsScreen::ResultsScreen(const ScreenContext &context, QWidget *parent)
     verdict_->setWordWrap(true);
     verdict_->setAlignment(Qt::AlignCenter);
     verdict_->setFont(arialFont(9.75, true));
-    Colours::setTextColour(verdict_, QColor(160, 0, 0));
+    Colours::setTextColour(verdict_, Colours::valueRed);
     verdict_->resize(verdictFrame_->width() - 12, verdictFrame_->height() - 8);
 
     figures_ = makeFrame(QStringLiteral("Рез"), {7000, 2500}, m, this);

@@ -65,7 +65,7 @@ RegistrationScreen::RegistrationScreen(const ScreenContext &context, QWidget *pa
 
     registration_ = new QGroupBox(QStringLiteral("Регистрация"), this);
     registration_->setObjectName(QStringLiteral("Регистрация"));
-    Colours::setBackground(registration_, QColor(128, 255, 128));
+    Colours::setBackground(registration_, Colours::green);
     registration_->resize(m.px(QSizeF(4600, 1900)));
     auto *column = new QVBoxLayout(registration_);
     date_ = new QLabel(registration_);

@@ -3,6 +3,7 @@
 
 #include "support/TestMain.h"
 
+#include "exercise/ScriptLabels.h"
 #include "platform/FakeServices.h"
 #include "pupil/Cp1251.h"
 #include "tasks/encoding/BinaryToHex.h"
@@ -10,7 +11,6 @@
 #include "tasks/encoding/MegabyteVolume.h"
 #include "tasks/encoding/MorseRadiogram.h"
 #include "tasks/encoding/PhotoSize.h"
-#include "tasks/encoding/ScriptLabels.h"
 #include "tasks/encoding/TransferSize.h"
 
 #include <QRegularExpression>

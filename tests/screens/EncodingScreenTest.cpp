@@ -6,13 +6,13 @@
 #include "exercise/BorderedGrid.h"
 #include "exercise/Colours.h"
 #include "exercise/GapLabel.h"
+#include "exercise/ScriptLabels.h"
 #include "exercise/ScriptText.h"
 #include "tasks/encoding/BinaryToHex.h"
 #include "tasks/encoding/LetterCodes.h"
 #include "tasks/encoding/MegabyteVolume.h"
 #include "tasks/encoding/MorseRadiogram.h"
 #include "tasks/encoding/PhotoSize.h"
-#include "tasks/encoding/ScriptLabels.h"
 #include "tasks/encoding/TransferSize.h"
 
 #include <QGroupBox>

@@ -4,9 +4,9 @@
 #include "exercise/GapLabel.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
+#include "exercise/ScriptLabels.h"
 #include "exercise/ScriptText.h"
 #include "exercise/TaskText.h"
-#include "tasks/encoding/ScriptLabels.h"
 
 #include <QGroupBox>
 

@@ -101,7 +101,7 @@ void LetterChain::buildView(ExerciseView &view)
                 "цепочке применить алгоритм дважды (то-есть к данной цепочке применить алгоритм, а "
                 "затем к результату его работы применить алгоритм еще раз)?"));
     chain_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("Дана цепочка символов"), 0,
-                      QColor(160, 0, 0));
+                      Colours::valueRed);
     Colours::setBackground(chain_, QColor(192, 255, 192));
     GapLabel *example = addText(
         view.explanations[0], QStringLiteral("Label5"),

@@ -30,7 +30,6 @@ ExerciseTraits truthTableTraits()
 }
 
 const QString negation = QStringLiteral("¬");
-const QColor symbolColour{160, 0, 0};
 
 QLabel *symbolLabel(const QString &text, QWidget *parent, const QFont &font)
 {
@@ -38,7 +37,7 @@ QLabel *symbolLabel(const QString &text, QWidget *parent, const QFont &font)
     label->setFont(font);
     label->setContentsMargins(0, 0, 0, 0);
     label->setMargin(0);
-    Colours::setTextColour(label, symbolColour);
+    Colours::setTextColour(label, Colours::valueRed);
     label->adjustSize();
     return label;
 }

@@ -14,9 +14,6 @@ namespace zorbiks {
 
 namespace {
 
-const QColor valueRed(160, 0, 0);
-const QColor gapGreen(128, 255, 128);
-
 ExerciseTraits loopFlowchartTraits()
 {
     ExerciseTraits traits;
@@ -109,8 +106,8 @@ void LoopFlowchart::buildView(ExerciseView &view)
     Colours::setTextColour(chart, Qt::black);
     condition_ = chart->findChild<QLabel *>(parts.conditionName);
     body_ = chart->findChild<QLabel *>(parts.bodyName);
-    Colours::setTextColour(condition_, valueRed);
-    Colours::setTextColour(body_, valueRed);
+    Colours::setTextColour(condition_, Colours::valueRed);
+    Colours::setTextColour(body_, Colours::valueRed);
     addToFrame(view.task, chart, Qt::AlignHCenter);
 
     addText(view.task, QStringLiteral("Label11"),
@@ -126,7 +123,7 @@ void LoopFlowchart::buildView(ExerciseView &view)
                                QString(8, QLatin1Char(' ')));
     limit_ =
         addValue(explanation_, QStringLiteral("пояс1"), QStringLiteral("равной"), 0, Colours::red);
-    Colours::setBackground(limit_, gapGreen);
+    Colours::setBackground(limit_, Colours::green);
 
     auto *table = new QWidget(frame);
     table->setObjectName(QStringLiteral("Трасса"));

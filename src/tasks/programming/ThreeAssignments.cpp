@@ -14,7 +14,6 @@ namespace zorbiks {
 
 namespace {
 
-const QColor gapGreen(128, 255, 128);
 const QColor algorithmBlue(0, 0, 128);
 
 ExerciseTraits threeAssignmentsTraits()
@@ -35,7 +34,7 @@ void addGapValue(GapLabel *text, const QString &name, const QString &value, cons
 {
     QLabel *label = addValue(text, name, before, occurrence, Colours::taskBlue);
     label->setText(value);
-    Colours::setBackground(label, gapGreen);
+    Colours::setBackground(label, Colours::green);
     text->placeOverlays();
 }
 

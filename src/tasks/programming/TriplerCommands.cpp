@@ -11,8 +11,6 @@ namespace zorbiks {
 
 namespace {
 
-const QColor gapGreen(128, 255, 128);
-
 ExerciseTraits triplerCommandsTraits()
 {
     ExerciseTraits traits;
@@ -92,8 +90,8 @@ void TriplerCommands::buildView(ExerciseView &view)
     task_ = addText(view.task, QStringLiteral("Label1"), lines.join(lineEnd));
     start_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("из числа"), 0, Colours::red);
     target_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("числа"), 1, Colours::red);
-    Colours::setBackground(start_, gapGreen);
-    Colours::setBackground(target_, gapGreen);
+    Colours::setBackground(start_, Colours::green);
+    Colours::setBackground(target_, Colours::green);
 
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("Задача решается подбором команд."));

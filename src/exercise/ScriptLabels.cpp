@@ -1,4 +1,4 @@
-#include "tasks/encoding/ScriptLabels.h"
+#include "exercise/ScriptLabels.h"
 
 #include "exercise/Fonts.h"
 #include "exercise/GapLabel.h"
