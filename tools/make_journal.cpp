@@ -2,8 +2,8 @@
 // measuring the teacher's journal: make_journal FILE [RUNS] [SEED].
 // 200 000 runs (the default) make about 40 MB: a year of a school's logs.
 
-#include "exercise/LogFormat.h"
-#include "pupil/Cp1251.h"
+#include "log/Cp1251.h"
+#include "log/LogFormat.h"
 #include "pupil/PupilRecord.h"
 
 #include <QCoreApplication>

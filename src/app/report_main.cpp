@@ -2,7 +2,7 @@
 // arguments it opens its window on the log of this computer; with logs on
 // the command line it prints the report (see CommandLine.h).
 
-#include "platform/LogLocation.h"
+#include "log/LogLocation.h"
 #include "report/CommandLine.h"
 #include "report/JournalWindow.h"
 

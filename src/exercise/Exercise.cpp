@@ -1,6 +1,6 @@
 #include "exercise/Exercise.h"
 
-#include "exercise/LogFormat.h"
+#include "log/LogFormat.h"
 
 namespace zorbiks {
 

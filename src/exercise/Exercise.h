@@ -6,10 +6,10 @@
 // quirks (the traits). Everything else — show step, checks, feedback,
 // counters, lists, log, leaving — is ExerciseScreen's, written once.
 
-#include "exercise/Colours.h"
-#include "exercise/Section.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/Services.h"
+#include "screen/Colours.h"
+#include "screen/Section.h"
 
 #include <QList>
 #include <QSizeF>
@@ -112,6 +112,16 @@ struct ExerciseView {
     ScreenMetrics metrics;
     // Filled by a choice exercise: its answer controls in order (option 1 first).
     QList<ChoiceOption> options;
+    // Sets the options: control i with companion i (a chart, a path, a
+    // scheme), painted and hidden with it.
+    template <typename Control, typename Companion = QWidget>
+    void setOptions(const QList<Control *> &controls, const QList<Companion *> &companions = {})
+    {
+        options.clear();
+        for (qsizetype i = 0; i < controls.size(); ++i)
+            options.append(
+                ChoiceOption{controls[i], i < companions.size() ? companions[i] : nullptr});
+    }
     // Optional anchor of the layout: the last answer label (its bottom,
     // inside `Ответы`, ends the answer area on screens whose row says so).
     QWidget *lastAnswerLabel = nullptr;

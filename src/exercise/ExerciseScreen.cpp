@@ -1,15 +1,15 @@
 #include "exercise/ExerciseScreen.h"
 
-#include "exercise/Colours.h"
-#include "exercise/FilteredLineEdit.h"
-#include "exercise/HoverLabel.h"
-#include "exercise/Navigator.h"
-#include "exercise/Pictures.h"
-#include "exercise/ResultsLog.h"
-#include "exercise/ScreenLayout.h"
-#include "exercise/WindowsKeyGuard.h"
+#include "log/ResultsLog.h"
 #include "platform/KeyCodes.h"
 #include "pupil/PupilRecord.h"
+#include "screen/Colours.h"
+#include "screen/FilteredLineEdit.h"
+#include "screen/HoverLabel.h"
+#include "screen/Navigator.h"
+#include "screen/Pictures.h"
+#include "screen/ScreenLayout.h"
+#include "screen/WindowsKeyGuard.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

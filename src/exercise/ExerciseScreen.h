@@ -7,7 +7,7 @@
 // differs between screens comes from the screen's Exercise and its traits.
 
 #include "exercise/Exercise.h"
-#include "exercise/WorkWindow.h"
+#include "screen/WorkWindow.h"
 
 #include <memory>
 

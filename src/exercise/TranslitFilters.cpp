@@ -1,6 +1,6 @@
 #include "exercise/TranslitFilters.h"
 
-#include "pupil/Cp1251.h"
+#include "log/Cp1251.h"
 #include "pupil/Transliteration.h"
 
 namespace zorbiks::TranslitFilters {

@@ -1,6 +1,6 @@
 #include "report/Journal.h"
 
-#include "pupil/Cp1251.h"
+#include "log/Cp1251.h"
 
 #include <QDir>
 #include <QDirIterator>

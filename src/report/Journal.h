@@ -10,7 +10,7 @@
 // reported with its file and line number and skipped, and the rest is read.
 // Memory holds one small record per run, not the file.
 
-#include "exercise/LogFormat.h"
+#include "log/LogFormat.h"
 
 #include <QDateTime>
 #include <QHash>

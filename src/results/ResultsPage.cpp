@@ -1,6 +1,6 @@
 #include "results/ResultsPage.h"
 
-#include "exercise/LogFormat.h"
+#include "log/LogFormat.h"
 #include "pupil/PupilRecord.h"
 
 namespace zorbiks::ResultsPage {

@@ -1,16 +1,16 @@
 #include "results/ResultsScreen.h"
 
-#include "exercise/Colours.h"
-#include "exercise/FilteredLineEdit.h"
-#include "exercise/HoverLabel.h"
-#include "exercise/Navigator.h"
-#include "exercise/Pictures.h"
-#include "exercise/ResultsLog.h"
-#include "exercise/ScreenLayout.h"
-#include "exercise/WindowsKeyGuard.h"
+#include "log/ResultsLog.h"
 #include "platform/Services.h"
 #include "pupil/PupilRecord.h"
 #include "results/ResultsPage.h"
+#include "screen/Colours.h"
+#include "screen/FilteredLineEdit.h"
+#include "screen/HoverLabel.h"
+#include "screen/Navigator.h"
+#include "screen/Pictures.h"
+#include "screen/ScreenLayout.h"
+#include "screen/WindowsKeyGuard.h"
 
 #include <QGroupBox>
 #include <QLabel>

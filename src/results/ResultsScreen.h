@@ -5,7 +5,7 @@
 // `Выход` writes the total line, offers to print the A5 page, and the run
 // ends after `Отмена` at once or three seconds after `Нет`.
 
-#include "exercise/WorkWindow.h"
+#include "screen/WorkWindow.h"
 
 #include <QTimer>
 

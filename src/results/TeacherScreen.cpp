@@ -1,15 +1,15 @@
 #include "results/TeacherScreen.h"
 
-#include "exercise/Colours.h"
-#include "exercise/FilteredLineEdit.h"
-#include "exercise/Fonts.h"
-#include "exercise/Navigator.h"
-#include "exercise/ResultsLog.h"
-#include "exercise/ScreenLayout.h"
+#include "log/ResultsLog.h"
 #include "platform/KeyCodes.h"
 #include "platform/Services.h"
 #include "pupil/PupilRecord.h"
 #include "pupil/Transliteration.h"
+#include "screen/Colours.h"
+#include "screen/FilteredLineEdit.h"
+#include "screen/Fonts.h"
+#include "screen/Navigator.h"
+#include "screen/ScreenLayout.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 // The teacher screen `secret`, behind the access code of the registration
 // screen: moves the results log to an address of the teacher's choosing.
 
-#include "exercise/Screen.h"
-#include "exercise/ScreenContext.h"
+#include "screen/Screen.h"
+#include "screen/ScreenContext.h"
 
 class QLabel;
 class QPushButton;

@@ -1,13 +1,13 @@
 #include "shell/HelpScreen.h"
 
-#include "exercise/Colours.h"
-#include "exercise/FilteredLineEdit.h"
-#include "exercise/GapLabel.h"
-#include "exercise/HoverLabel.h"
-#include "exercise/Navigator.h"
-#include "exercise/Pictures.h"
-#include "exercise/ScreenLayout.h"
+#include "drawing/GapLabel.h"
 #include "platform/Services.h"
+#include "screen/Colours.h"
+#include "screen/FilteredLineEdit.h"
+#include "screen/HoverLabel.h"
+#include "screen/Navigator.h"
+#include "screen/Pictures.h"
+#include "screen/ScreenLayout.h"
 
 #include <QVBoxLayout>
 

@@ -4,7 +4,7 @@
 // recorded, and the signs of the logic section. It has no key guard and
 // refuses no close request of its own.
 
-#include "exercise/WorkWindow.h"
+#include "screen/WorkWindow.h"
 
 namespace zorbiks {
 

@@ -1,14 +1,14 @@
 #include "shell/MainMenu.h"
 
-#include "exercise/Colours.h"
-#include "exercise/FilteredLineEdit.h"
-#include "exercise/Fonts.h"
-#include "exercise/HoverLabel.h"
-#include "exercise/Navigator.h"
-#include "exercise/Pictures.h"
-#include "exercise/ScreenLayout.h"
-#include "exercise/WindowsKeyGuard.h"
 #include "platform/Services.h"
+#include "screen/Colours.h"
+#include "screen/FilteredLineEdit.h"
+#include "screen/Fonts.h"
+#include "screen/HoverLabel.h"
+#include "screen/Navigator.h"
+#include "screen/Pictures.h"
+#include "screen/ScreenLayout.h"
+#include "screen/WindowsKeyGuard.h"
 
 #include <QLabel>
 #include <QPainter>

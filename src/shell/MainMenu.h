@@ -5,9 +5,9 @@
 // the results and the help screen through its signals; the stage does the
 // opening.
 
-#include "exercise/Screen.h"
-#include "exercise/ScreenContext.h"
-#include "exercise/Section.h"
+#include "screen/Screen.h"
+#include "screen/ScreenContext.h"
+#include "screen/Section.h"
 
 #include <QList>
 

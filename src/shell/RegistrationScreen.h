@@ -4,8 +4,8 @@
 // line, the surname (typed on either keyboard layout), its three checks, and
 // the teacher's hidden way to the teacher screen behind an access code.
 
-#include "exercise/Screen.h"
-#include "exercise/ScreenContext.h"
+#include "screen/Screen.h"
+#include "screen/ScreenContext.h"
 
 class QGroupBox;
 class QLabel;

@@ -6,10 +6,10 @@
 // the navigation between the screens.
 
 #include "exercise/Exercise.h"
-#include "exercise/Navigator.h"
-#include "exercise/ResultsLog.h"
-#include "exercise/ScreenContext.h"
+#include "log/ResultsLog.h"
 #include "pupil/PupilRecord.h"
+#include "screen/Navigator.h"
+#include "screen/ScreenContext.h"
 
 #include <QHash>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/GapLabel.h"
+#include "drawing/GapLabel.h"
 #include "shell/HelpScreen.h"
 #include "shell/Stage.h"
 

@@ -1,9 +1,9 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/Colours.h"
 #include "exercise/ExerciseScreen.h"
-#include "exercise/ResultsLog.h"
+#include "log/ResultsLog.h"
+#include "screen/Colours.h"
 #include "shell/MainMenu.h"
 #include "shell/Stage.h"
 

@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/Colours.h"
+#include "screen/Colours.h"
 #include "shell/RegistrationScreen.h"
 #include "shell/Stage.h"
 

@@ -3,9 +3,9 @@
 
 #include "support/TestMain.h"
 
-#include "exercise/ScriptLabels.h"
+#include "drawing/ScriptLabels.h"
+#include "log/Cp1251.h"
 #include "platform/FakeServices.h"
-#include "pupil/Cp1251.h"
 #include "tasks/encoding/BinaryToHex.h"
 #include "tasks/encoding/LetterCodes.h"
 #include "tasks/encoding/MegabyteVolume.h"

@@ -1,8 +1,8 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/LogSpool.h"
-#include "exercise/ResultsLog.h"
+#include "log/LogSpool.h"
+#include "log/ResultsLog.h"
 #include "platform/FakeServices.h"
 #include "pupil/PupilRecord.h"
 

@@ -5,8 +5,8 @@
 
 #include "support/TestMain.h"
 
+#include "log/Cp1251.h"
 #include "platform/KeyCodes.h"
-#include "pupil/Cp1251.h"
 #include "tasks/logic/LetterChain.h"
 #include "tasks/logic/RecordQuery.h"
 #include "tasks/logic/RoadCosts.h"

@@ -4,9 +4,10 @@
 
 #include "support/TestMain.h"
 
+#include "drawing/ColumnSum.h"
 #include "exercise/BinaryFilter.h"
+#include "log/Cp1251.h"
 #include "platform/FakeServices.h"
-#include "pupil/Cp1251.h"
 #include "tasks/encoding/BinaryAddition.h"
 #include "tasks/encoding/BinaryToDecimal.h"
 #include "tasks/encoding/DecimalToBinary.h"

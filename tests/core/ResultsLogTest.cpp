@@ -1,9 +1,9 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/ResultsLog.h"
+#include "log/Cp1251.h"
+#include "log/ResultsLog.h"
 #include "platform/FakeServices.h"
-#include "pupil/Cp1251.h"
 #include "pupil/PupilRecord.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 
-#include "exercise/ScreenLayout.h"
 #include "platform/ScreenMetrics.h"
+#include "screen/ScreenLayout.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 #include "support/TestMain.h"
 
 #include "exercise/TranslitFilters.h"
+#include "log/Cp1251.h"
 #include "platform/KeyCodes.h"
-#include "pupil/Cp1251.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "support/TestMain.h"
 
+#include "log/Cp1251.h"
 #include "platform/KeyCodes.h"
-#include "pupil/Cp1251.h"
 #include "pupil/Transliteration.h"
 
 #include <QKeyEvent>

@@ -6,8 +6,8 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/LogFormat.h"
-#include "pupil/Cp1251.h"
+#include "log/Cp1251.h"
+#include "log/LogFormat.h"
 #include "report/Journal.h"
 #include "report/ReportWriter.h"
 #include "report/Summary.h"

@@ -4,8 +4,8 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/LogFormat.h"
-#include "pupil/Cp1251.h"
+#include "log/Cp1251.h"
+#include "log/LogFormat.h"
 #include "report/JournalWidgets.h"
 #include "report/JournalWindow.h"
 

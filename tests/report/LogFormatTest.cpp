@@ -3,7 +3,7 @@
 
 #include "support/TestMain.h"
 
-#include "exercise/LogFormat.h"
+#include "log/LogFormat.h"
 #include "pupil/PupilRecord.h"
 
 #include <QTest>

@@ -4,10 +4,10 @@
 
 #include "support/TestMain.h"
 
-#include "exercise/LogFormat.h"
-#include "exercise/ResultsLog.h"
-#include "platform/LogLocation.h"
-#include "pupil/Cp1251.h"
+#include "log/Cp1251.h"
+#include "log/LogFormat.h"
+#include "log/LogLocation.h"
+#include "log/ResultsLog.h"
 #include "report/CommandLine.h"
 #include "report/ReportWriter.h"
 

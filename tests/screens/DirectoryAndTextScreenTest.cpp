@@ -6,8 +6,8 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/Colours.h"
-#include "exercise/SampleText.h"
+#include "drawing/SampleText.h"
+#include "screen/Colours.h"
 #include "shell/Stage.h"
 #include "tasks/infotech/DirectoryPath.h"
 #include "tasks/infotech/FontStyleName.h"

@@ -3,7 +3,7 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/Colours.h"
+#include "screen/Colours.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
 #include "tasks/programming/TurtleFigure.h"

@@ -2,7 +2,7 @@
 
 #include "support/TestMain.h"
 
-#include "exercise/GapLabel.h"
+#include "drawing/GapLabel.h"
 
 #include <QTest>
 

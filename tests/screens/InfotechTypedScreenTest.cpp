@@ -3,8 +3,8 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/GapLabel.h"
-#include "pupil/Cp1251.h"
+#include "drawing/GapLabel.h"
+#include "log/Cp1251.h"
 #include "pupil/Transliteration.h"
 #include "tasks/infotech/FileAddress.h"
 #include "tasks/infotech/FormulaCell.h"

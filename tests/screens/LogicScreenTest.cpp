@@ -3,7 +3,7 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/Colours.h"
+#include "screen/Colours.h"
 #include "tasks/logic/LetterChain.h"
 #include "tasks/logic/RecordQuery.h"
 #include "tasks/logic/RoadCosts.h"

@@ -3,9 +3,10 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/FilteredLineEdit.h"
-#include "exercise/ScriptText.h"
-#include "exercise/TetradTable.h"
+#include "drawing/ColumnSum.h"
+#include "drawing/ScriptText.h"
+#include "drawing/TetradTable.h"
+#include "screen/FilteredLineEdit.h"
 #include "tasks/encoding/BinaryAddition.h"
 #include "tasks/encoding/BinaryToDecimal.h"
 #include "tasks/encoding/DecimalToBinary.h"

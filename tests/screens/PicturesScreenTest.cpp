@@ -1,6 +1,6 @@
 #include "support/TestMain.h"
 
-#include "exercise/Pictures.h"
+#include "screen/Pictures.h"
 
 #include <QPainter>
 #include <QTest>

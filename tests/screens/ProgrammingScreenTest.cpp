@@ -3,9 +3,9 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/BorderedGrid.h"
-#include "exercise/Colours.h"
-#include "exercise/Flowchart.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/Flowchart.h"
+#include "screen/Colours.h"
 #include "tasks/programming/LoopFlowchart.h"
 #include "tasks/programming/ThreeAssignments.h"
 #include "tasks/programming/TriplerCommands.h"

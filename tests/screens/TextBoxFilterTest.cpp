@@ -4,9 +4,9 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/FilteredLineEdit.h"
 #include "platform/KeyCodes.h"
 #include "pupil/Transliteration.h"
+#include "screen/FilteredLineEdit.h"
 #include "tasks/encoding/UnicodeVolume.h"
 
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/Colours.h"
-#include "exercise/Options.h"
-#include "exercise/TaskText.h"
+#include "drawing/Options.h"
+#include "drawing/TaskText.h"
+#include "screen/Colours.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -35,8 +35,8 @@ public:
             addText(frame, "Label5", "Пояснение");
         if (traits().kind != ExerciseKind::Choice)
             return;
-        view.options =
-            addOptions(view.answers, view.metrics, "Отв", {"1", "2", "3", "4"}, OptionStyle{});
+        view.setOptions(
+            addOptions(view.answers, view.metrics, "Отв", {"1", "2", "3", "4"}, OptionStyle{}));
         for (int i = 0; i < 4; ++i) {
             auto *companion = new QGroupBox(view.task);
             companion->setObjectName(QString("Отв1%1").arg(i + 1));

@@ -1,8 +1,8 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "exercise/FilteredLineEdit.h"
-#include "exercise/WindowsKeyGuard.h"
+#include "screen/FilteredLineEdit.h"
+#include "screen/WindowsKeyGuard.h"
 #include "tasks/encoding/UnicodeVolume.h"
 
 #include <QApplication>

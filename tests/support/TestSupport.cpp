@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "app/Startup.h"
-#include "pupil/Cp1251.h"
+#include "log/Cp1251.h"
 #include "shell/Stage.h"
 
 #include <QApplication>

@@ -6,10 +6,10 @@
 
 #include "exercise/Exercise.h"
 #include "exercise/ExerciseScreen.h"
-#include "exercise/Navigator.h"
-#include "exercise/ResultsLog.h"
+#include "log/ResultsLog.h"
 #include "platform/FakeServices.h"
 #include "pupil/PupilRecord.h"
+#include "screen/Navigator.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

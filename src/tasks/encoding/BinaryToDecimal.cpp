@@ -1,10 +1,10 @@
 #include "tasks/encoding/BinaryToDecimal.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
+#include "drawing/GapLabel.h"
+#include "drawing/ScriptText.h"
+#include "drawing/TaskText.h"
 #include "exercise/KeyFilters.h"
-#include "exercise/ScriptText.h"
-#include "exercise/TaskText.h"
+#include "screen/Fonts.h"
 #include "tasks/encoding/DecimalToBinary.h"
 
 #include <QGroupBox>

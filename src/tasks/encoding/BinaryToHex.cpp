@@ -1,11 +1,11 @@
 #include "tasks/encoding/BinaryToHex.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/ScriptText.h"
-#include "exercise/TaskText.h"
-#include "exercise/TetradTable.h"
+#include "drawing/GapLabel.h"
+#include "drawing/ScriptText.h"
+#include "drawing/TaskText.h"
+#include "drawing/TetradTable.h"
 #include "exercise/TranslitFilters.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "tasks/encoding/DecimalToBinary.h"
 
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
+#include "drawing/WorkedMarks.h"
 #include "exercise/BinaryFilter.h"
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/TaskText.h"
-#include "exercise/WorkedMarks.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

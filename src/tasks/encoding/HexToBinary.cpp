@@ -1,11 +1,11 @@
 #include "tasks/encoding/HexToBinary.h"
 
+#include "drawing/GapLabel.h"
+#include "drawing/ScriptText.h"
+#include "drawing/TaskText.h"
+#include "drawing/TetradTable.h"
 #include "exercise/BinaryFilter.h"
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/ScriptText.h"
-#include "exercise/TaskText.h"
-#include "exercise/TetradTable.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 

@@ -1,10 +1,10 @@
 #include "tasks/encoding/LetterCodes.h"
 
-#include "exercise/BorderedGrid.h"
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/TaskText.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/TranslitFilters.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
 #include "tasks/encoding/MegabyteVolume.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
+#include "drawing/GapLabel.h"
+#include "drawing/ScriptLabels.h"
+#include "drawing/ScriptText.h"
+#include "drawing/TaskText.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
-#include "exercise/ScriptLabels.h"
-#include "exercise/ScriptText.h"
-#include "exercise/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 

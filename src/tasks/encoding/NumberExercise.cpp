@@ -1,7 +1,7 @@
 #include "tasks/encoding/NumberExercise.h"
 
-#include "exercise/GapLabel.h"
-#include "exercise/TaskText.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

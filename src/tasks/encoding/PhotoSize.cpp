@@ -1,9 +1,9 @@
 #include "tasks/encoding/PhotoSize.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/Options.h"
-#include "exercise/TaskText.h"
+#include "drawing/GapLabel.h"
+#include "drawing/Options.h"
+#include "drawing/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -91,8 +91,8 @@ void PhotoSize::buildView(ExerciseView &view)
     OptionStyle style;
     style.size = {2000, 420};
     style.pointSize = 11.25;
-    view.options = addOptions(view.answers, view.metrics, QStringLiteral("Отв"),
-                              {QString(), QString(), QString(), QString()}, style);
+    view.setOptions(addOptions(view.answers, view.metrics, QStringLiteral("Отв"),
+                               {QString(), QString(), QString(), QString()}, style));
     for (size_t i = 0; i < options_.size(); ++i)
         options_[i] = static_cast<QLabel *>(view.options[static_cast<qsizetype>(i)].control);
 

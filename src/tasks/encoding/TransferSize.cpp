@@ -1,10 +1,10 @@
 #include "tasks/encoding/TransferSize.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
-#include "exercise/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 

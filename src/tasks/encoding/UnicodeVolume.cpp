@@ -1,9 +1,9 @@
 #include "tasks/encoding/UnicodeVolume.h"
 
-#include "exercise/GapLabel.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
-#include "exercise/TaskText.h"
 
 #include <QGroupBox>
 #include <QLabel>

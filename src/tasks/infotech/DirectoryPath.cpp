@@ -1,10 +1,10 @@
 #include "tasks/infotech/DirectoryPath.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/NumberedFrames.h"
-#include "exercise/Options.h"
-#include "exercise/TaskText.h"
+#include "drawing/GapLabel.h"
+#include "drawing/NumberedFrames.h"
+#include "drawing/Options.h"
+#include "drawing/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -136,11 +136,11 @@ void DirectoryPath::buildView(ExerciseView &view)
 
     OptionStyle style;
     style.size = {600, 380};
-    view.options = addOptions(
-        view.answers, m, QStringLiteral("о"),
-        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
-        style);
-    setCompanions(view.options, frames);
+    view.setOptions(addOptions(view.answers, m, QStringLiteral("о"),
+                               {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                QStringLiteral("4")},
+                               style),
+                    frames);
 
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("  Отметим, что в операционной системе Windows вместо слова "

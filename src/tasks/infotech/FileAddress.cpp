@@ -1,7 +1,7 @@
 #include "tasks/infotech/FileAddress.h"
 
-#include "exercise/GapLabel.h"
-#include "exercise/TaskText.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/TranslitFilters.h"
 
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 #include "tasks/infotech/FontStyleName.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/Options.h"
-#include "exercise/TaskText.h"
+#include "drawing/Options.h"
+#include "drawing/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,7 +76,7 @@ void FontStyleName::buildView(ExerciseView &view)
     OptionStyle style;
     style.size = {3200, 390};
     style.pointSize = 10;
-    view.options = addOptionColumns(view.answers, m, QStringLiteral("о"), captions, style, 4);
+    view.setOptions(addOptionColumns(view.answers, m, QStringLiteral("о"), captions, style, 4));
 
     // Every style shown in itself.
     addText(view.explanations[0], QStringLiteral("Label5"),

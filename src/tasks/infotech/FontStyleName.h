@@ -3,8 +3,8 @@
 // И6. The name of the font style (bold, italic, underlined, struck through
 // or regular) a sentence is shown in, among eight.
 
+#include "drawing/SampleText.h"
 #include "exercise/Exercise.h"
-#include "exercise/SampleText.h"
 #include "exercise/VariantBag.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 #include "tasks/infotech/FormulaCell.h"
 
-#include "exercise/BorderedGrid.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/TaskText.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
-#include "exercise/TaskText.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "tasks/infotech/LineSpacing.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/Options.h"
-#include "exercise/SampleText.h"
-#include "exercise/TaskText.h"
+#include "drawing/Options.h"
+#include "drawing/SampleText.h"
+#include "drawing/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 
@@ -108,10 +108,10 @@ void LineSpacing::buildView(ExerciseView &view)
 
     OptionStyle style;
     style.size = {900, 420};
-    view.options = addOptions(view.answers, view.metrics, QStringLiteral("о"),
-                              {QStringLiteral("   1   "), QStringLiteral(" 1,5  "),
-                               QStringLiteral("   2   "), QStringLiteral("   3   ")},
-                              style);
+    view.setOptions(addOptions(view.answers, view.metrics, QStringLiteral("о"),
+                               {QStringLiteral("   1   "), QStringLiteral(" 1,5  "),
+                                QStringLiteral("   2   "), QStringLiteral("   3   ")},
+                               style));
 
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("  Межстрочный интервал - это отношение расстояния между строками к "

@@ -1,9 +1,9 @@
 #include "tasks/infotech/ParagraphAlignment.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/Options.h"
-#include "exercise/SampleText.h"
-#include "exercise/TaskText.h"
+#include "drawing/Options.h"
+#include "drawing/SampleText.h"
+#include "drawing/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -95,11 +95,11 @@ void ParagraphAlignment::buildView(ExerciseView &view)
     OptionStyle style;
     style.size = {3000, 390};
     style.pointSize = 10;
-    view.options =
+    view.setOptions(
         addOptions(view.answers, m, QStringLiteral("о"),
                    {QStringLiteral("  По левому краю  "), QStringLiteral("  По середине  "),
                     QStringLiteral("  По правому краю  "), QStringLiteral("  По ширине  ")},
-                   style, Qt::Vertical);
+                   style, Qt::Vertical));
 
     // One line in each of four boxes of the width of the widest.
     addText(view.explanations[0], QStringLiteral("Label5"),

@@ -1,9 +1,9 @@
 #include "tasks/infotech/SearchQueries.h"
 
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/TaskText.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/TranslitFilters.h"
+#include "screen/Fonts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 #include "tasks/infotech/SpreadsheetChart.h"
 
-#include "exercise/BorderedGrid.h"
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/NumberedFrames.h"
-#include "exercise/Options.h"
-#include "exercise/Pictures.h"
-#include "exercise/TaskText.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/GapLabel.h"
+#include "drawing/NumberedFrames.h"
+#include "drawing/Options.h"
+#include "drawing/TaskText.h"
+#include "screen/Fonts.h"
+#include "screen/Pictures.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -175,11 +175,11 @@ void SpreadsheetChart::buildView(ExerciseView &view)
 
     OptionStyle style;
     style.size = {550, 450};
-    view.options = addOptions(
-        view.answers, m, QStringLiteral("Отв"),
-        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
-        style);
-    setCompanions(view.options, frames);
+    view.setOptions(addOptions(view.answers, m, QStringLiteral("Отв"),
+                               {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                QStringLiteral("4")},
+                               style),
+                    frames);
 
     GapLabel *first = addText(
         view.explanations[0], QStringLiteral("Label9"),

@@ -1,8 +1,8 @@
 #include "tasks/logic/CompoundCondition.h"
 
-#include "exercise/GapLabel.h"
-#include "exercise/Options.h"
-#include "exercise/TaskText.h"
+#include "drawing/GapLabel.h"
+#include "drawing/Options.h"
+#include "drawing/TaskText.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -93,10 +93,10 @@ void CompoundCondition::buildView(ExerciseView &view)
 
     OptionStyle style;
     style.size = {1300, 450};
-    view.options = addOptions(view.answers, view.metrics, QStringLiteral("Отв"),
-                              {QString(), QString(), QString(), QString()}, style, Qt::Horizontal,
-                              {QStringLiteral("1-й ответ"), QStringLiteral("2-й ответ"),
-                               QStringLiteral("3-й ответ"), QStringLiteral("4-й ответ")});
+    view.setOptions(addOptions(view.answers, view.metrics, QStringLiteral("Отв"),
+                               {QString(), QString(), QString(), QString()}, style, Qt::Horizontal,
+                               {QStringLiteral("1-й ответ"), QStringLiteral("2-й ответ"),
+                                QStringLiteral("3-й ответ"), QStringLiteral("4-й ответ")}));
     for (size_t i = 0; i < options_.size(); ++i)
         options_[i] = static_cast<QLabel *>(view.options[static_cast<qsizetype>(i)].control);
 

@@ -1,10 +1,10 @@
 #include "tasks/logic/RecordQuery.h"
 
-#include "exercise/BorderedGrid.h"
-#include "exercise/GapLabel.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
-#include "exercise/TaskText.h"
 
 #include <QGroupBox>
 #include <QLabel>

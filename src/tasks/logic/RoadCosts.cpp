@@ -1,11 +1,11 @@
 #include "tasks/logic/RoadCosts.h"
 
-#include "exercise/BorderedGrid.h"
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/NumberedFrames.h"
-#include "exercise/Options.h"
-#include "exercise/TaskText.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/GapLabel.h"
+#include "drawing/NumberedFrames.h"
+#include "drawing/Options.h"
+#include "drawing/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -197,11 +197,11 @@ void RoadCosts::buildView(ExerciseView &view)
 
     OptionStyle style;
     style.size = {550, 450};
-    view.options = addOptions(
-        view.answers, m, QStringLiteral("Отв"),
-        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
-        style);
-    setCompanions(view.options, frames);
+    view.setOptions(addOptions(view.answers, m, QStringLiteral("Отв"),
+                               {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                QStringLiteral("4")},
+                               style),
+                    frames);
 
     addText(view.explanations[0], QStringLiteral("Label9"),
             QStringLiteral(

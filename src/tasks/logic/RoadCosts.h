@@ -3,8 +3,8 @@
 // Л3. Which drawn scheme of roads between five stations matches a table of
 // transport costs.
 
+#include "drawing/RoadScheme.h"
 #include "exercise/Exercise.h"
-#include "exercise/RoadScheme.h"
 #include "exercise/VariantBag.h"
 
 #include <array>

@@ -1,10 +1,10 @@
 #include "tasks/logic/TruthTable.h"
 
-#include "exercise/BorderedGrid.h"
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
-#include "exercise/TaskText.h"
-#include "exercise/TwinPictures.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
+#include "drawing/TwinPictures.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -139,7 +139,7 @@ void TruthTable::buildView(ExerciseView &view)
     const int left = (frame.width() - 4 * size.width() - 3 * gap) / 2;
     pictures_ = new TwinPictures(view.answers, options, size, gap,
                                  QPoint(left, frame.height() - size.height() - m.px(150)));
-    view.options = pictures_->choiceOptions();
+    view.setOptions(pictures_->twins(), pictures_->plains());
     view.lastAnswerLabel = pictures_->twin(3);
 
     // Explanation 1: the three operations, with pictures of their signs.

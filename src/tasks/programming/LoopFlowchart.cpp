@@ -1,11 +1,11 @@
 #include "tasks/programming/LoopFlowchart.h"
 
-#include "exercise/BorderedGrid.h"
-#include "exercise/Flowchart.h"
-#include "exercise/GapLabel.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/Flowchart.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
-#include "exercise/TaskText.h"
 
 #include <QGroupBox>
 #include <QLabel>

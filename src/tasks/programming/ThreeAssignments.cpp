@@ -1,10 +1,10 @@
 #include "tasks/programming/ThreeAssignments.h"
 
-#include "exercise/BorderedGrid.h"
-#include "exercise/Fonts.h"
-#include "exercise/GapLabel.h"
+#include "drawing/BorderedGrid.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/NumericPrefix.h"
-#include "exercise/TaskText.h"
+#include "screen/Fonts.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 #include "tasks/programming/TriplerCommands.h"
 
-#include "exercise/GapLabel.h"
+#include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
 #include "exercise/KeyFilters.h"
-#include "exercise/TaskText.h"
 
 #include <QGroupBox>
 #include <QLabel>

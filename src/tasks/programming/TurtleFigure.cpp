@@ -1,8 +1,8 @@
 #include "tasks/programming/TurtleFigure.h"
 
-#include "exercise/GapLabel.h"
-#include "exercise/Options.h"
-#include "exercise/TaskText.h"
+#include "drawing/GapLabel.h"
+#include "drawing/Options.h"
+#include "drawing/TaskText.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -75,12 +75,12 @@ void TurtleFigure::buildView(ExerciseView &view)
     style.size = {2300, 620};
     style.pointSize = 9.75;
     style.wordWrap = true;
-    view.options = addOptions(
+    view.setOptions(addOptions(
         view.answers, view.metrics, QStringLiteral("Отв"),
         {QStringLiteral("Незамкнутая ломанная  линия"), QStringLiteral("квадрат"),
          QStringLiteral("            правильный                    пятиугольник"),
          QStringLiteral("               правильный                       шестиугольник")},
-        style);
+        style));
 
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("   При переходе с одной стороны n-угольника на другую Черепашка "

@@ -8,7 +8,7 @@
 // aimed at a folder (they cannot be written there and go to the spool); the
 // rest at <log>.
 
-#include "exercise/ResultsLog.h"
+#include "log/ResultsLog.h"
 #include "platform/FakeServices.h"
 #include "pupil/PupilRecord.h"
 

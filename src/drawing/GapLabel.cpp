@@ -1,0 +1,195 @@
+#include "drawing/GapLabel.h"
+
+#include "drawing/TextLayout.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <cmath>
+
+namespace zorbiks {
+
+namespace {
+
+struct Paragraph {
+    qsizetype start; // index of its first character in the whole text
+    QString text;
+};
+
+QList<Paragraph> paragraphsOf(const QString &text)
+{
+    QList<Paragraph> paragraphs;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype stop = end < 0 ? text.size() : end;
+        qsizetype length = stop - start;
+        if (length > 0 && text.at(start + length - 1) == QLatin1Char('\r'))
+            --length;
+        paragraphs.append({start, text.mid(start, length)});
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+    return paragraphs;
+}
+
+// Lays out every paragraph at the given width; calls `visit` with each
+// paragraph, its layout and its top.
+template <typename Visit>
+double layOut(const QString &text, const QFont &font, Qt::Alignment alignment, double width,
+              Visit visit)
+{
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    double y = 0;
+    for (const Paragraph &paragraph : paragraphsOf(text)) {
+        QTextLayout layout(paragraph.text, font);
+        double height = layOutLines(layout, option, width);
+        if (paragraph.text.isEmpty())
+            height = QFontMetricsF(font).height();
+        visit(paragraph, layout, y);
+        y += height;
+    }
+    return y;
+}
+
+} // namespace
+
+QString GapLabel::laidOutText() const
+{
+    // The blanks of a gap never end a line, so that its overlay always has
+    // its whole gap on one line. (A no-break space is as wide as a blank.)
+    QString laidOut = text();
+    for (const Overlay &overlay : overlays_) {
+        for (qsizetype i = overlay.index; i < laidOut.size() && laidOut.at(i) == QLatin1Char(' ');
+             ++i)
+            laidOut[i] = QChar::Nbsp;
+        for (qsizetype i = overlay.index - 1;
+             i >= 0 && i < laidOut.size() && laidOut.at(i) == QLatin1Char(' '); --i)
+            laidOut[i] = QChar::Nbsp;
+    }
+    return laidOut;
+}
+
+GapLabel::GapLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    setWordWrap(true);
+}
+
+int GapLabel::heightForWidth(int width) const
+{
+    // A layout may offer more than the label's maximum width.
+    width = std::min(width, maximumWidth());
+    const QMargins m = contentsMargins();
+    const double height = layOut(laidOutText(), font(), alignment(), width - m.left() - m.right(),
+                                 [](const Paragraph &, QTextLayout &, double) {});
+    return static_cast<int>(std::ceil(height)) + m.top() + m.bottom();
+}
+
+QSize GapLabel::sizeHint() const
+{
+    return QSize(width(), heightForWidth(width()));
+}
+
+void GapLabel::fitHeight()
+{
+    resize(width(), heightForWidth(width()));
+}
+
+QRectF GapLabel::characterRect(qsizetype index) const
+{
+    const QRectF area = contentsRect();
+    QRectF found;
+    layOut(laidOutText(), font(), alignment(), area.width(),
+           [&](const Paragraph &paragraph, QTextLayout &layout, double top) {
+               const qsizetype local = index - paragraph.start;
+               if (!found.isNull() || local < 0 || local > paragraph.text.size())
+                   return;
+               const QTextLine line = layout.lineForTextPosition(static_cast<int>(local));
+               if (!line.isValid())
+                   return;
+               const double x = line.cursorToX(static_cast<int>(local));
+               found = QRectF(area.left() + x, area.top() + top + line.y(), 1, line.height());
+           });
+    return found;
+}
+
+void GapLabel::placeAt(QWidget *overlay, qsizetype index)
+{
+    overlay->setParent(this);
+    overlays_.append({overlay, index});
+    placeOverlays();
+    overlay->show();
+}
+
+void GapLabel::placeAfter(QWidget *overlay, const QString &before, int occurrence)
+{
+    qsizetype index = -1;
+    for (int i = 0; i <= occurrence; ++i) {
+        index = text().indexOf(before, index + 1);
+        if (index < 0)
+            break;
+    }
+    // One blank after the words before the gap.
+    placeAt(overlay, index < 0 ? text().size() : index + before.size() + 1);
+}
+
+void GapLabel::placeOverlays()
+{
+    const QString &all = text();
+    for (const Overlay &overlay : std::as_const(overlays_)) {
+        QWidget *widget = overlay.widget;
+        widget->adjustSize();
+        // The gap is the run of blanks around the index; the overlay is
+        // centred in it when it lies on one line.
+        qsizetype start = overlay.index;
+        qsizetype end = overlay.index;
+        while (start > 0 && start <= all.size() && all.at(start - 1) == QLatin1Char(' '))
+            --start;
+        while (end < all.size() && all.at(end) == QLatin1Char(' '))
+            ++end;
+        const QRectF from = characterRect(start);
+        const QRectF to = characterRect(end);
+        if (from.isNull())
+            continue;
+        double left = characterRect(overlay.index).left();
+        if (end > start && !to.isNull() && qFuzzyCompare(from.top(), to.top()))
+            left = (from.left() + to.left() - widget->width()) / 2;
+        // A gap at the end of the text is open to the right: an overlay wider
+        // than its blanks starts one blank after the words before it.
+        if (end == all.size() && widget->width() > to.left() - from.left() && end > start)
+            left = characterRect(start + 1).left();
+        const double top = from.top() + (from.height() - widget->height()) / 2;
+        widget->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+    }
+}
+
+void GapLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const QRectF area = contentsRect();
+    layOut(laidOutText(), font(), alignment(), area.width(),
+           [&](const Paragraph &, QTextLayout &layout, double top) {
+               layout.draw(&painter, QPointF(area.left(), area.top() + top));
+           });
+}
+
+void GapLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    placeOverlays();
+}
+
+void GapLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        placeOverlays();
+}
+
+} // namespace zorbiks
