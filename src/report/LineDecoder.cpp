@@ -3,6 +3,7 @@
 #include "log/Cp1251.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zorbiks::report {
 
@@ -78,9 +79,23 @@ void LineDecoder::feed(QByteArrayView bytes)
         feed(head_);
     }
     if (utf16_)
-        split(QString(utf16_->decode(bytes)).toUtf8());
+        splitUtf16(bytes);
     else
         split(bytes);
+}
+
+// UTF-16 goes on as UTF-8. A pair of surrogates cut between two chunks
+// waits until it is whole.
+void LineDecoder::splitUtf16(QByteArrayView bytes)
+{
+    QString text = utf16_->decode(bytes);
+    if (!heldSurrogate_.isNull())
+        text.prepend(std::exchange(heldSurrogate_, QChar()));
+    if (!text.isEmpty() && text.back().isHighSurrogate()) {
+        heldSurrogate_ = text.back();
+        text.chop(1);
+    }
+    split(text.toUtf8());
 }
 
 void LineDecoder::finish()
@@ -89,6 +104,8 @@ void LineDecoder::finish()
         started_ = true; // a file of one byte
         split(head_);
     }
+    if (!heldSurrogate_.isNull())
+        split(QString(std::exchange(heldSurrogate_, QChar())).toUtf8());
     if (!buffer_.isEmpty() || overlong_) {
         endLine(buffer_);
         buffer_.clear();

@@ -44,6 +44,7 @@ public:
     void finish();
 
 private:
+    void splitUtf16(QByteArrayView bytes);
     void split(QByteArrayView bytes);
     void append(QByteArrayView bytes);
     void endLine(QByteArrayView bytes);
@@ -52,7 +53,8 @@ private:
     QByteArray head_; // the first two bytes, until it is known whether they are a UTF-16 mark
     bool started_ = false;
     std::optional<QStringDecoder> utf16_;
-    QByteArray buffer_; // the line so far, when it spans chunks
+    QChar heldSurrogate_; // the first half of a pair cut between chunks
+    QByteArray buffer_;   // the line so far, when it spans chunks
     bool overlong_ = false;
     qint64 number_ = 0;
 };
