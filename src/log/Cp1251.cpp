@@ -55,4 +55,14 @@ QByteArray encode(const QString &text)
     return bytes;
 }
 
+QString decode(QByteArrayView bytes)
+{
+    const std::array<QChar, 256> &toUnicode = table().toUnicode;
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes)
+        *out++ = toUnicode[static_cast<uchar>(byte)];
+    return text;
+}
+
 } // namespace zorbiks::Cp1251

@@ -5,6 +5,7 @@
 // ё = 184, ASCII below 128.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QChar>
 #include <QString>
 
@@ -15,5 +16,8 @@ ushort code(QChar character);
 QChar character(ushort code);
 
 QByteArray encode(const QString &text);
+// Bytes of the code page as text, one character per byte, in one pass over
+// the buffer.
+QString decode(QByteArrayView bytes);
 
 } // namespace zorbiks::Cp1251

@@ -1,87 +1,21 @@
 #include "report/Journal.h"
 
-#include "log/Cp1251.h"
+#include "report/LineDecoder.h"
+#include "report/LogRecord.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <optional>
 
 namespace zorbiks::report {
 
 namespace LF = zorbiks::LogFormat;
 
 namespace {
-
-// Windows-1251 bytes to text through a table made once.
-const std::array<char16_t, 256> &cp1251Table()
-{
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        for (int code = 0; code < 256; ++code)
-            t[code] = Cp1251::character(static_cast<ushort>(code)).unicode();
-        return t;
-    }();
-    return table;
-}
-
-// A line is read as UTF-8 when it holds more whole UTF-8 sequences of two or
-// more bytes than bytes that break the rules; otherwise as Windows-1251,
-// where Cyrillic text almost never forms valid UTF-8.
-bool looksLikeUtf8(const char *data, qsizetype size)
-{
-    qsizetype good = 0;
-    qsizetype bad = 0;
-    qsizetype i = 0;
-    while (i < size) {
-        const auto c = static_cast<unsigned char>(data[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        if (c >= 0xC2 && c <= 0xDF)
-            length = 2;
-        else if (c >= 0xE0 && c <= 0xEF)
-            length = 3;
-        else if (c >= 0xF0 && c <= 0xF4)
-            length = 4;
-        bool whole = length > 0 && i + length <= size;
-        for (int k = 1; whole && k < length; ++k)
-            whole = (static_cast<unsigned char>(data[i + k]) & 0xC0) == 0x80;
-        if (whole) {
-            ++good;
-            i += length;
-        } else {
-            ++bad;
-            ++i;
-        }
-    }
-    return good > bad;
-}
-
-QString decodeLine(const char *data, qsizetype size)
-{
-    bool ascii = true;
-    for (qsizetype i = 0; i < size && ascii; ++i)
-        ascii = static_cast<unsigned char>(data[i]) < 0x80;
-    if (ascii)
-        return QString::fromLatin1(data, size);
-    if (looksLikeUtf8(data, size))
-        return QString::fromUtf8(data, size);
-    const auto &table = cp1251Table();
-    QString text(size, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < size; ++i)
-        out[i] = QChar(table[static_cast<unsigned char>(data[i])]);
-    return text;
-}
 
 QString excerpt(QStringView text)
 {
@@ -90,23 +24,13 @@ QString excerpt(QStringView text)
     return text.trimmed().size() > limit ? shown + QStringLiteral("…") : shown;
 }
 
-// The next position from `from` where a token begins after a blank, or the
-// end of the text.
-qsizetype nextToken(QStringView text, qsizetype from)
-{
-    for (qsizetype j = std::max<qsizetype>(from, 1); j < text.size(); ++j) {
-        if (text[j - 1] == u' ' && LF::tokenAt(text, j))
-            return j;
-    }
-    return text.size();
-}
-
 } // namespace
 
-// The reading of one file: a state machine fed line by line.
-class LogParser {
+// The reading of one file: the records of its lines, one after another,
+// put together into runs.
+class LogReader final : public LineSink {
 public:
-    LogParser(Journal &journal, const QString &fileName)
+    LogReader(Journal &journal, const QString &fileName)
         : journal_(journal)
         , fileName_(fileName)
         , problemsBegin_(journal.problems_.size())
@@ -115,53 +39,34 @@ public:
         journal.files_.append(fileName);
     }
 
-    void line(qint64 number, QStringView text)
+    void line(qint64 number, QStringView text) override
     {
         lineNumber_ = number;
-        if (text.trimmed().isEmpty())
-            return;
-        QDate date;
-        QTime time;
-        switch (LF::parseStamp(text, &date, &time)) {
-        case LF::StampState::Valid: header(date, time, text.mid(LF::stampLength)); return;
-        case LF::StampState::Impossible:
+        const LogRecord record = parseRecord(text);
+        switch (record.kind) {
+        case LogRecord::Blank: return;
+        case LogRecord::Header: header(record); return;
+        case LogRecord::BadStamp:
             finishRun();
             skipping_ = true;
             ++recognised_;
             problem(QStringLiteral("невозможная дата или время «%1» — работа пропущена")
-                        .arg(text.left(LF::stampLength)));
+                        .arg(record.stamp));
             return;
-        case LF::StampState::NotAStamp: break;
-        }
-        if (LF::isTotalLine(text)) {
+        case LogRecord::Total:
             ++recognised_;
-            total(text);
+            total(record);
             return;
-        }
-        if (open_ && !(run_.flags & Run::HasTotal)) {
-            if (tokens(text, 0) == 0)
-                ++unrecognised_;
-            return;
-        }
-        const bool hasTokens = LF::tokenAt(text, 0) || nextToken(text, 1) < text.size();
-        if (skipping_ && hasTokens)
-            return; // the rest of a run already reported
-        if (hasTokens) {
-            ++recognised_;
-            problem(QStringLiteral("отметки попыток без начала работы — пропущены: «%1»")
-                        .arg(excerpt(text)));
-        } else {
-            ++unrecognised_;
-            problem(QStringLiteral("непонятная строка «%1» — пропущена").arg(excerpt(text)));
+        case LogRecord::Marks: marks(record.marks); return;
         }
     }
 
-    void overlongLine(qint64 number)
+    void overlongLine(qint64 number) override
     {
         lineNumber_ = number;
         ++unrecognised_;
         problem(QStringLiteral("строка длиннее %1 МБ — пропущена")
-                    .arg(Journal::maxLineBytes / (1024 * 1024)));
+                    .arg(LineDecoder::maxLineBytes / (1024 * 1024)));
     }
 
     void finish()
@@ -189,7 +94,7 @@ private:
             journal_.problems_.append({fileName_, lineNumber_, what});
     }
 
-    void header(QDate date, QTime time, QStringView rest)
+    void header(const LogRecord &record)
     {
         finishRun();
         ++recognised_;
@@ -197,48 +102,58 @@ private:
         open_ = true;
         run_ = Run();
         tally_.fill({});
-        run_.date = date;
-        run_.time = time;
+        run_.date = record.date;
+        run_.time = record.time;
         run_.file = file_;
         run_.line = lineNumber_;
-        const qsizetype first = nextToken(rest, 0);
-        run_.pupil = journal_.pupilIndex(rest.left(first).toString().simplified());
-        tokens(rest, first);
+        run_.pupil = journal_.pupilIndex(record.surname.toString().simplified());
+        tokens(record.marks);
     }
 
-    // Reads the tokens of `text` from `from`; text between them that is not
-    // a token is reported. Returns the number of tokens.
-    int tokens(QStringView text, qsizetype from)
+    // A line that is neither a header nor a total: the tokens of the open
+    // run, or a line out of place.
+    void marks(QStringView text)
+    {
+        if (open_ && !(run_.flags & Run::HasTotal)) {
+            if (tokens(text) == 0)
+                ++unrecognised_;
+            return;
+        }
+        const bool hasTokens = holdsTokens(text);
+        if (skipping_ && hasTokens)
+            return; // the rest of a run already reported
+        if (hasTokens) {
+            ++recognised_;
+            problem(QStringLiteral("отметки попыток без начала работы — пропущены: «%1»")
+                        .arg(excerpt(text)));
+        } else {
+            ++unrecognised_;
+            problem(QStringLiteral("непонятная строка «%1» — пропущена").arg(excerpt(text)));
+        }
+    }
+
+    // Tallies the tokens of `text` into the open run; text between them that
+    // is not a token is reported. Returns the number of tokens.
+    int tokens(QStringView text)
     {
         int found = 0;
-        qsizetype i = from;
-        while (i < text.size()) {
-            const QChar c = text[i];
-            if (c == u' ' || c == u',') {
-                ++i;
-                continue;
-            }
-            if (const auto token = LF::tokenAt(text, i)) {
-                std::array<quint32, 3> &counts = tally_[token->question];
-                ++counts[static_cast<int>(token->mark)];
+        TokenScanner scanner(text);
+        while (const auto piece = scanner.next()) {
+            if (const auto &token = piece->token) {
+                ++tally_[token->question][static_cast<int>(token->mark)];
                 ++found;
-                i += token->length;
-                continue;
-            }
-            const qsizetype next = nextToken(text, i + 1);
-            const QStringView piece = text.mid(i, next - i).trimmed();
-            if (next == text.size() && LF::isTokenStart(piece)) {
+            } else if (piece->cut) {
                 run_.flags |= Run::Cut;
-                problem(QStringLiteral("запись оборвана: «%1»").arg(excerpt(piece)));
+                problem(QStringLiteral("запись оборвана: «%1»").arg(excerpt(piece->damage)));
             } else {
-                problem(QStringLiteral("непонятный текст «%1» — пропущен").arg(excerpt(piece)));
+                problem(
+                    QStringLiteral("непонятный текст «%1» — пропущен").arg(excerpt(piece->damage)));
             }
-            i = next;
         }
         return found;
     }
 
-    void total(QStringView text)
+    void total(const LogRecord &record)
     {
         if (!open_ || (run_.flags & Run::HasTotal)) {
             if (!skipping_)
@@ -246,15 +161,15 @@ private:
             return;
         }
         run_.flags |= Run::HasTotal;
-        const auto parsed = LF::parseTotal(text);
-        if (!parsed) {
+        if (!record.total) {
             run_.flags |= Run::TotalDamaged;
-            problem(QStringLiteral("строка «Общий итог» повреждена: «%1»").arg(excerpt(text)));
+            problem(
+                QStringLiteral("строка «Общий итог» повреждена: «%1»").arg(excerpt(record.text)));
             return;
         }
-        run_.tasksShown = parsed->tasksShown;
-        run_.correctTotal = parsed->correctTotal;
-        total_ = *parsed;
+        run_.tasksShown = record.total->tasksShown;
+        run_.correctTotal = record.total->correctTotal;
+        total_ = *record.total;
     }
 
     // Files the open run: its tallies, its figures and the agreement of its
@@ -328,103 +243,6 @@ private:
     std::array<std::array<quint32, 3>, LF::questionCount> tally_{};
 };
 
-namespace {
-
-// Splits a stream of bytes into lines (LF, with an optional CR before it)
-// and hands them to the parser; a line longer than the limit is dropped as
-// it streams past.
-class LineSplitter {
-public:
-    explicit LineSplitter(LogParser &parser)
-        : parser_(parser)
-    {}
-
-    // Bytes of the file. A file that begins with a UTF-16 byte-order mark
-    // (a text editor's "Unicode") is turned into UTF-8 on the way.
-    void feed(const char *data, qsizetype size)
-    {
-        if (first_) {
-            first_ = false;
-            if (size >= 2 &&
-                (std::memcmp(data, "\xFF\xFE", 2) == 0 || std::memcmp(data, "\xFE\xFF", 2) == 0))
-                utf16_.emplace(data[0] == '\xFF' ? QStringConverter::Utf16LE
-                                                 : QStringConverter::Utf16BE);
-        }
-        if (utf16_) {
-            const QString text = utf16_->decode(QByteArrayView(data, size));
-            const QByteArray utf8 = text.toUtf8();
-            split(utf8.constData(), utf8.size());
-        } else {
-            split(data, size);
-        }
-    }
-
-    void finish()
-    {
-        if (!buffer_.isEmpty() || overlong_)
-            endLine();
-        parser_.finish();
-    }
-
-private:
-    void split(const char *data, qsizetype size)
-    {
-        qsizetype start = 0;
-        while (start < size) {
-            const void *found = std::memchr(data + start, '\n', static_cast<size_t>(size - start));
-            const qsizetype end =
-                found ? static_cast<const char *>(found) - data : static_cast<qsizetype>(size);
-            append(data + start, end - start);
-            if (!found)
-                return;
-            endLine();
-            start = end + 1;
-        }
-    }
-
-    void append(const char *data, qsizetype size)
-    {
-        if (overlong_)
-            return;
-        if (buffer_.size() + size > Journal::maxLineBytes) {
-            overlong_ = true;
-            buffer_.clear();
-            buffer_.squeeze();
-            return;
-        }
-        buffer_.append(data, size);
-    }
-
-    void endLine()
-    {
-        ++number_;
-        if (overlong_) {
-            parser_.overlongLine(number_);
-            overlong_ = false;
-            return;
-        }
-        const char *data = buffer_.constData();
-        qsizetype size = buffer_.size();
-        if (size > 0 && data[size - 1] == '\r')
-            --size;
-        if (number_ == 1 && size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
-            data += 3;
-            size -= 3;
-        }
-        parser_.line(number_, decodeLine(data, size));
-        buffer_.clear();
-    }
-
-    LogParser &parser_;
-    std::optional<QStringDecoder> utf16_;
-    QByteArray buffer_;
-    qint64 number_ = 0;
-    bool overlong_ = false;
-    bool first_ = true;
-};
-
-} // namespace
-
 int Journal::pupilIndex(const QString &surname)
 {
     const auto found = pupilIndex_.constFind(surname);
@@ -469,8 +287,8 @@ void Journal::readFile(const QString &path)
                               : QStringLiteral("файл не найден")});
         return;
     }
-    LogParser parser(*this, path);
-    LineSplitter splitter(parser);
+    LogReader reader(*this, path);
+    LineDecoder decoder(reader);
     QByteArray chunk(1 << 20, Qt::Uninitialized);
     for (;;) {
         const qint64 n = file.read(chunk.data(), chunk.size());
@@ -480,18 +298,20 @@ void Journal::readFile(const QString &path)
         }
         if (n == 0)
             break;
-        splitter.feed(chunk.constData(), n);
+        decoder.feed(QByteArrayView(chunk.constData(), n));
     }
-    splitter.finish();
+    decoder.finish();
+    reader.finish();
     ++filesRead_;
 }
 
 void Journal::readBytes(const QString &name, const QByteArray &bytes)
 {
-    LogParser parser(*this, name);
-    LineSplitter splitter(parser);
-    splitter.feed(bytes.constData(), bytes.size());
-    splitter.finish();
+    LogReader reader(*this, name);
+    LineDecoder decoder(reader);
+    decoder.feed(bytes);
+    decoder.finish();
+    reader.finish();
     ++filesRead_;
 }
 

@@ -2,13 +2,13 @@
 
 // The teacher's journal: the runs read back from one or more results logs.
 //
-// A log is read as a stream, line by line, in Windows-1251 or UTF-8 (a file
-// re-saved by an editor; the choice is made for every line) with CR LF or LF
-// line ends. A run begins with a header line (date, time, surname, tokens);
-// tokens on the following lines and the total line belong to the run before
-// them. Nothing in a file stops the reading: a line that cannot be read is
-// reported with its file and line number and skipped, and the rest is read.
-// Memory holds one small record per run, not the file.
+// A log is read as a stream in chunks: LineDecoder turns the bytes into
+// lines, parseRecord tells what each line is, and the journal puts the
+// records together into runs. A run begins with a header line (date, time,
+// surname, tokens); tokens on the following lines and the total line belong
+// to the run before them. Nothing in a file stops the reading: a line that
+// cannot be read is reported with its file and line number and skipped, and
+// the rest is read. Memory holds one small record per run, not the file.
 
 #include "log/LogFormat.h"
 
@@ -65,8 +65,6 @@ struct Problem {
 
 class Journal {
 public:
-    // Lines longer than this are skipped without being kept in memory.
-    static constexpr qsizetype maxLineBytes = 4 * 1024 * 1024;
     // Problems reported one by one per file; the rest are counted.
     static constexpr int maxProblemsPerFile = 100;
 
@@ -90,7 +88,7 @@ public:
     int filesFailed() const { return filesFailed_; }
 
 private:
-    friend class LogParser;
+    friend class LogReader;
 
     int pupilIndex(const QString &surname);
     void readFile(const QString &path);

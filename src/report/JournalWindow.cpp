@@ -48,13 +48,6 @@ QDateEdit *dateBox(const QString &name, QWidget *parent)
     return box;
 }
 
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 } // namespace
 
 JournalWindow::JournalWindow(QWidget *parent)
@@ -64,22 +57,48 @@ JournalWindow::JournalWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Журнал Зорбикса"));
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
+    buildButtons(layout);
+    buildFilterBar(layout);
+    buildTables(layout);
+    buildStatus(layout);
+    setCentralWidget(central);
+    connectFilters();
+    resize(1000, 680);
+    refresh();
+}
 
-    auto *actions = new QHBoxLayout;
-    QPushButton *open = button(QStringLiteral("Открыть"), QStringLiteral("Открыть…"), central);
-    QPushButton *openFolder =
-        button(QStringLiteral("ОткрытьПапку"), QStringLiteral("Открыть папку…"), central);
-    QPushButton *csvButton =
-        button(QStringLiteral("СохранитьCSV"), QStringLiteral("Сохранить как CSV…"), central);
-    QPushButton *printButton = button(QStringLiteral("Печать"), QStringLiteral("Печать…"), central);
-    QPushButton *pdfButton =
-        button(QStringLiteral("СохранитьPDF"), QStringLiteral("Сохранить как PDF…"), central);
-    for (QPushButton *b : {open, openFolder, csvButton, printButton, pdfButton})
-        actions->addWidget(b);
-    actions->addStretch();
-    layout->addLayout(actions);
+JournalWindow::~JournalWindow() = default;
 
-    auto *filters = new QHBoxLayout;
+// Opening, CSV, printing and PDF, in a row above the filters.
+void JournalWindow::buildButtons(QVBoxLayout *layout)
+{
+    struct Action {
+        const char16_t *name;
+        const char16_t *caption;
+        void (JournalWindow::*slot)();
+    };
+    static constexpr Action actions[] = {
+        {u"Открыть", u"Открыть…", &JournalWindow::chooseFiles},
+        {u"ОткрытьПапку", u"Открыть папку…", &JournalWindow::chooseFolder},
+        {u"СохранитьCSV", u"Сохранить как CSV…", &JournalWindow::chooseCsv},
+        {u"Печать", u"Печать…", &JournalWindow::print},
+        {u"СохранитьPDF", u"Сохранить как PDF…", &JournalWindow::choosePdf},
+    };
+    auto *row = new QHBoxLayout;
+    for (const Action &action : actions) {
+        auto *b = new QPushButton(QString::fromUtf16(action.caption), layout->parentWidget());
+        b->setObjectName(QString::fromUtf16(action.name));
+        connect(b, &QPushButton::clicked, this, action.slot);
+        row->addWidget(b);
+    }
+    row->addStretch();
+    layout->addLayout(row);
+}
+
+// The dates, a part of the surname and a question.
+void JournalWindow::buildFilterBar(QVBoxLayout *layout)
+{
+    QWidget *central = layout->parentWidget();
     from_ = dateBox(QStringLiteral("С"), central);
     to_ = dateBox(QStringLiteral("По"), central);
     surname_ = new QLineEdit(central);
@@ -91,6 +110,7 @@ JournalWindow::JournalWindow(QWidget *parent)
     question_->addItem(QStringLiteral("все вопросы"), -1);
     for (int q = 0; q < LogFormat::questionCount; ++q)
         question_->addItem(LogFormat::questionCodes()[q], q);
+    auto *filters = new QHBoxLayout;
     filters->addWidget(new QLabel(QStringLiteral("Даты: с"), central));
     filters->addWidget(from_);
     filters->addWidget(new QLabel(QStringLiteral("по"), central));
@@ -100,30 +120,40 @@ JournalWindow::JournalWindow(QWidget *parent)
     filters->addWidget(new QLabel(QStringLiteral("Вопрос:"), central));
     filters->addWidget(question_);
     layout->addLayout(filters);
+}
 
-    tabs_ = new QTabWidget(central);
-    auto *tabs = tabs_;
-    tabs->setObjectName(QStringLiteral("Таблицы"));
+// One tab per table; the questions share theirs with the chart.
+void JournalWindow::buildTables(QVBoxLayout *layout)
+{
+    tabs_ = new QTabWidget(layout->parentWidget());
+    tabs_->setObjectName(QStringLiteral("Таблицы"));
     for (int k = 0; k < Tables::kindCount; ++k) {
         const auto kind = static_cast<Tables::Kind>(k);
         models_[k] = new JournalTableModel(tables_, kind, this);
         proxies_[k] = new JournalSortProxy(tables_, kind, this);
         QTableView *view = makeTable(models_[k], proxies_[k], Tables::title(kind));
-        if (kind == Tables::Questions) {
-            auto *split = new QSplitter(Qt::Horizontal, tabs);
-            split->addWidget(view);
-            chart_ = new BarChart(split);
-            split->addWidget(chart_);
-            split->setStretchFactor(0, 1);
-            split->setStretchFactor(1, 1);
-            split->setSizes({560, 400});
-            tabs->addTab(split, Tables::title(kind));
-        } else {
-            tabs->addTab(view, Tables::title(kind));
-        }
+        tabs_->addTab(kind == Tables::Questions ? withChart(view) : view, Tables::title(kind));
     }
-    layout->addWidget(tabs, 1);
+    layout->addWidget(tabs_, 1);
+}
 
+QWidget *JournalWindow::withChart(QTableView *questions)
+{
+    auto *split = new QSplitter(Qt::Horizontal, tabs_);
+    split->addWidget(questions);
+    chart_ = new BarChart(split);
+    split->addWidget(chart_);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({560, 400});
+    return split;
+}
+
+// The figures of what is shown, the colours' legend and the problems met
+// in the files.
+void JournalWindow::buildStatus(QVBoxLayout *layout)
+{
+    QWidget *central = layout->parentWidget();
     auto *legend = new QLabel(
         QStringLiteral("<span style=\"background:#ffe0e0\">&nbsp;&nbsp;&nbsp;&nbsp;</span> "
                        "вышел без экрана результатов &nbsp;&nbsp; "
@@ -142,13 +172,11 @@ JournalWindow::JournalWindow(QWidget *parent)
     problems_->setMaximumHeight(80);
     problems_->setPlaceholderText(QStringLiteral("Замечаний к файлам нет"));
     layout->addWidget(problems_);
-    setCentralWidget(central);
+}
 
-    connect(open, &QPushButton::clicked, this, &JournalWindow::chooseFiles);
-    connect(openFolder, &QPushButton::clicked, this, &JournalWindow::chooseFolder);
-    connect(csvButton, &QPushButton::clicked, this, &JournalWindow::chooseCsv);
-    connect(printButton, &QPushButton::clicked, this, &JournalWindow::print);
-    connect(pdfButton, &QPushButton::clicked, this, &JournalWindow::choosePdf);
+// A change of a filter sums the journal again.
+void JournalWindow::connectFilters()
+{
     connect(from_, &QDateEdit::dateChanged, this, &JournalWindow::refresh);
     connect(to_, &QDateEdit::dateChanged, this, &JournalWindow::refresh);
     // Typing waits for a pause, so that a journal of many runs is not
@@ -158,11 +186,7 @@ JournalWindow::JournalWindow(QWidget *parent)
     connect(&typingPause_, &QTimer::timeout, this, &JournalWindow::refresh);
     connect(surname_, &QLineEdit::textChanged, &typingPause_, qOverload<>(&QTimer::start));
     connect(question_, &QComboBox::currentIndexChanged, this, &JournalWindow::refresh);
-    resize(1000, 680);
-    refresh();
 }
-
-JournalWindow::~JournalWindow() = default;
 
 QTableView *JournalWindow::makeTable(JournalTableModel *model, QSortFilterProxyModel *proxy,
                                      const QString &name)

@@ -22,6 +22,7 @@ class QPrinter;
 class QSortFilterProxyModel;
 class QTabWidget;
 class QTableView;
+class QVBoxLayout;
 
 namespace zorbiks::report {
 
@@ -44,6 +45,13 @@ public:
     Filter filter() const;
 
 private:
+    void buildButtons(QVBoxLayout *layout);
+    void buildFilterBar(QVBoxLayout *layout);
+    void buildTables(QVBoxLayout *layout);
+    QWidget *withChart(QTableView *questions);
+    void buildStatus(QVBoxLayout *layout);
+    void connectFilters();
+
     void chooseFiles();
     void chooseFolder();
     void chooseCsv();
