@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "pupil/PupilRecord.h"
 #include "results/ResultsPage.h"
+#include "results/ResultsParts.h"
 #include "screen/Colours.h"
 #include "screen/FilteredLineEdit.h"
 #include "screen/HoverLabel.h"
@@ -19,26 +20,6 @@
 namespace zorbiks {
 
 namespace {
-
-QGroupBox *makeFrame(const QString &name, const QSizeF &twips, const ScreenMetrics &m,
-                     QWidget *parent)
-{
-    auto *frame = new QGroupBox(parent);
-    frame->setObjectName(name);
-    Colours::setBackground(frame, Colours::lightYellow);
-    frame->resize(m.px(twips));
-    return frame;
-}
-
-QLabel *makeLine(const QString &name, QWidget *frame)
-{
-    auto *label = new QLabel(frame);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    Colours::setTextColour(label, Colours::darkBlue);
-    frame->layout()->addWidget(label);
-    return label;
-}
 
 HoverLabel *makeChoice(const QString &name, const QString &text, const QString &toolTip,
                        QWidget *parent)
@@ -65,42 +46,72 @@ ResultsScreen::ResultsScreen(const ScreenContext &context, QWidget *parent)
                  QStringLiteral("Image2"), parent)
 {
     setObjectName(QStringLiteral("Результат"));
-    const ScreenMetrics m = context_.navigator.metrics();
     heading_->setObjectName(QStringLiteral("Заголовок"));
     heading_->setText(QStringLiteral("Результаты работы"));
     connect(exitIcon_, &Picture::clicked, this, &ResultsScreen::exitStep);
-    guard_ = new WindowsKeyGuard(context_.services, this);
+    auto *guard = new WindowsKeyGuard(context_.services, this);
+    connect(keySink_, &FilteredLineEdit::keyReleased, guard, &WindowsKeyGuard::keyReleased);
 
-    task_ = makeFrame(QStringLiteral("Задание"), {9000, 480}, m, this);
+    buildGreeting();
+    buildVerdict();
+    buildFigures();
+    buildPictures();
+    buildNavigation();
+    buildPrintQuestion();
+    buildPrintChoices();
+    connectPrintChoices();
+    buildLogWarning();
+    restColours();
+    hide();
+}
+
+void ResultsScreen::buildGreeting()
+{
+    task_ = makeYellowFrame(QStringLiteral("Задание"), {9000, 480}, metrics(), this);
     greeting_ = new QLabel(task_);
     greeting_->setObjectName(QStringLiteral("Уважаемый"));
     greeting_->setFont(arialFont(11, true));
     Colours::setTextColour(greeting_, Colours::darkBlue);
+}
 
-    verdictFrame_ = makeFrame(QStringLiteral("Оц"), {7000, 700}, m, this);
-    verdict_ = new QLabel(verdictFrame_);
-    verdict_->setObjectName(QStringLiteral("Оценка"));
-    verdict_->setWordWrap(true);
+void ResultsScreen::buildVerdict()
+{
+    verdictFrame_ = makeYellowFrame(QStringLiteral("Оц"), {7000, 700}, metrics(), this);
+    verdict_ = makeWrappedLabel(QStringLiteral("Оценка"), QString(), Colours::valueRed,
+                                verdictFrame_, true);
     verdict_->setAlignment(Qt::AlignCenter);
-    verdict_->setFont(arialFont(9.75, true));
-    Colours::setTextColour(verdict_, Colours::valueRed);
     verdict_->resize(verdictFrame_->width() - 12, verdictFrame_->height() - 8);
+}
 
-    figures_ = makeFrame(QStringLiteral("Рез"), {7000, 2500}, m, this);
-    new QVBoxLayout(figures_);
-    tasksShown_ = makeLine(QStringLiteral("КвоОтветов"), figures_);
-    correctTotal_ = makeLine(QStringLiteral("КвоПравОтв"), figures_);
-    correctList_ = makeLine(QStringLiteral("ПравОтветы"), figures_);
-    wrongList_ = makeLine(QStringLiteral("НепрОтветы"), figures_);
-    static_cast<QVBoxLayout *>(figures_->layout())->addStretch(1);
+void ResultsScreen::buildFigures()
+{
+    figures_ = makeYellowFrame(QStringLiteral("Рез"), {7000, 2500}, metrics(), this);
+    auto *column = new QVBoxLayout(figures_);
+    const auto addLine = [this, column](const QString &name) {
+        QLabel *line = makeWrappedLabel(name, QString(), Colours::darkBlue, figures_);
+        column->addWidget(line);
+        return line;
+    };
+    tasksShown_ = addLine(QStringLiteral("КвоОтветов"));
+    correctTotal_ = addLine(QStringLiteral("КвоПравОтв"));
+    correctList_ = addLine(QStringLiteral("ПравОтветы"));
+    wrongList_ = addLine(QStringLiteral("НепрОтветы"));
+    column->addStretch(1);
+}
 
-    poor_ = new Picture(Pictures::poorResult, m.px(QSizeF(1500, 1500)), this);
+void ResultsScreen::buildPictures()
+{
+    const QSize size = metrics().px(QSizeF(1500, 1500));
+    poor_ = new Picture(Pictures::poorResult, size, this);
     poor_->setObjectName(QStringLiteral("Image4"));
     poor_->hide();
-    good_ = new Picture(Pictures::goodResult, m.px(QSizeF(1500, 1500)), this);
+    good_ = new Picture(Pictures::goodResult, size, this);
     good_->setObjectName(QStringLiteral("Image1"));
     good_->hide();
+}
 
+void ResultsScreen::buildNavigation()
+{
     menu_ = addBottomLabel(QStringLiteral("Меню"), QStringLiteral("Меню"),
                            QStringLiteral("Переход к выбору нового раздела"));
     exit_ = addBottomLabel(QStringLiteral("Выход"), QStringLiteral("Выход"), QString());
@@ -109,18 +120,22 @@ ResultsScreen::ResultsScreen(const ScreenContext &context, QWidget *parent)
         context_.navigator.showMenu(this);
     });
     connect(exit_, &HoverLabel::clicked, this, &ResultsScreen::exitStep);
+}
 
-    question_ = makeFrame(QStringLiteral("Frame1"), {7000, 450}, m, this);
-    askPrint_ = new QLabel(QStringLiteral("Хотите напечатать результаты?"), question_);
-    askPrint_->setObjectName(QStringLiteral("Хотите"));
+void ResultsScreen::buildPrintQuestion()
+{
+    question_ = makeYellowFrame(QStringLiteral("Frame1"), {7000, 450}, metrics(), this);
+    askPrint_ =
+        makeWrappedLabel(QStringLiteral("Хотите"), QStringLiteral("Хотите напечатать результаты?"),
+                         Colours::darkBlue, question_, true);
     askPrint_->setAlignment(Qt::AlignCenter);
-    askPrint_->setWordWrap(true);
-    askPrint_->setFont(arialFont(9.75, true));
-    Colours::setTextColour(askPrint_, Colours::darkBlue);
     askPrint_->setGeometry(question_->rect().adjusted(4, 2, -4, -2));
     question_->hide();
+}
 
-    buttons_ = makeFrame(QStringLiteral("Frame2"), {7000, 500}, m, this);
+void ResultsScreen::buildPrintChoices()
+{
+    buttons_ = makeYellowFrame(QStringLiteral("Frame2"), {7000, 500}, metrics(), this);
     Colours::setBackground(buttons_, Colours::windowBackground, false);
     buttons_->setFlat(true);
     yes_ = makeChoice(QStringLiteral("Да"), QStringLiteral("Да"), QString(), buttons_);
@@ -132,7 +147,10 @@ ResultsScreen::ResultsScreen(const ScreenContext &context, QWidget *parent)
     buttons_->hide();
     watchHover(buttons_, [this] { restColours(); });
     watchHover(question_, [this] { restColours(); });
+}
 
+void ResultsScreen::connectPrintChoices()
+{
     connect(yes_, &HoverLabel::clicked, this, [this] {
         context_.services.sounds->play(QStringLiteral("click2"));
         askPrint_->setText(QStringLiteral("Вставьте в принтер лист А5 и подтвердите печать"));
@@ -153,18 +171,14 @@ ResultsScreen::ResultsScreen(const ScreenContext &context, QWidget *parent)
     });
     exitTimer_.setObjectName(QStringLiteral("Timer2"));
     connect(&exitTimer_, &QTimer::timeout, this, &ResultsScreen::exitTick);
+}
 
-    logWarning_ = new QLabel(this);
-    logWarning_->setObjectName(QStringLiteral("ЖурналПредупреждение"));
-    logWarning_->setWordWrap(true);
-    logWarning_->setFont(arialFont(9.75, true));
-    Colours::setTextColour(logWarning_, QColor(200, 0, 0));
-    logWarning_->resize(m.px(QSizeF(10400, 700)));
+void ResultsScreen::buildLogWarning()
+{
+    logWarning_ = makeWrappedLabel(QStringLiteral("ЖурналПредупреждение"), QString(),
+                                   QColor(200, 0, 0), this, true);
+    logWarning_->resize(metrics().px(QSizeF(10400, 700)));
     logWarning_->hide();
-
-    connect(keySink_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
-    restColours();
-    hide();
 }
 
 void ResultsScreen::activate()

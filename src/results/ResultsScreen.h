@@ -14,10 +14,8 @@ class QLabel;
 
 namespace zorbiks {
 
-class FilteredLineEdit;
 class HoverLabel;
 class Picture;
-class WindowsKeyGuard;
 
 class ResultsScreen : public WorkWindow {
     Q_OBJECT
@@ -25,13 +23,20 @@ public:
     explicit ResultsScreen(const ScreenContext &context, QWidget *parent = nullptr);
 
     void activate() override;
-    WindowsKeyGuard &guard() { return *guard_; }
-    const QTimer &exitTimer() const { return exitTimer_; }
 
 protected:
     void restColours() override;
 
 private:
+    void buildGreeting();
+    void buildVerdict();
+    void buildFigures();
+    void buildPictures();
+    void buildNavigation();
+    void buildPrintQuestion();
+    void buildPrintChoices();
+    void connectPrintChoices();
+    void buildLogWarning();
     void layOut();
     void exitStep();
     void print();
@@ -59,8 +64,7 @@ private:
     HoverLabel *no_ = nullptr;          // `Нет`
     HoverLabel *ok_ = nullptr;          // `ОК`
     HoverLabel *cancel_ = nullptr;      // `Отмена`
-    WindowsKeyGuard *guard_ = nullptr;
-    QTimer exitTimer_; // `Timer2`
+    QTimer exitTimer_;                  // `Timer2`
     quint8 exitTicks_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "pupil/PupilRecord.h"
 #include "pupil/Transliteration.h"
+#include "results/ResultsParts.h"
 #include "screen/Colours.h"
 #include "screen/FilteredLineEdit.h"
 #include "screen/Fonts.h"
@@ -27,6 +28,38 @@
 
 namespace zorbiks {
 
+namespace {
+
+QString aboutText(const QString &defaultLocation)
+{
+    return QStringLiteral("В Зорбиксе установлен по умолчанию такой адрес секретного "
+                          "файла:\n       ") +
+           defaultLocation +
+           QStringLiteral("\nЕсли учитель предполагает, что ученики нашли этот "
+                          "адрес, то он может заменить секретный файл, введя "
+                          "адрес нового секретного файла в текстовое поле:");
+}
+
+QString instructionsText()
+{
+    const QString example = QDir::homePath() + QStringLiteral("/Comand/Prog/sdf.txt");
+    return QStringLiteral(
+               "        Для нового секретного файла можно использовать любую имеющуюся в "
+               "компьютере папку или создать новую. Имя новому файлу нужно придумать, но "
+               "создавать его не нужно, программа сделает это автоматически. "
+               "Обязательно нужно указать расширение файла - .txt. Например, адрес "
+               "нового файла может быть таким:\n") +
+           example +
+           QStringLiteral("\n       Здесь учитель создал на диске С две новые папки - Comand, в "
+                          "ней - Prog.\nПосле ввода адреса нового секретного файла нужно нажать "
+                          "ОК, если передумали - Отмена.\nЗамена секретного файла  производится "
+                          "при необходимости на каждом компьютере, где установлен Зорбикс. "
+                          "Адрес нового секретного файла нужно запомнить. Если забудете этот "
+                          "адрес, то придётся ещё раз заменять секретный файл.");
+}
+
+} // namespace
+
 TeacherScreen::TeacherScreen(const ScreenContext &context, QWidget *parent)
     : Screen(parent)
     , context_(context)
@@ -34,31 +67,48 @@ TeacherScreen::TeacherScreen(const ScreenContext &context, QWidget *parent)
     setObjectName(QStringLiteral("secret"));
     setFont(arialFont(9.75));
     Colours::setBackground(this, QColor(235, 240, 255));
-    const ScreenMetrics m = context_.navigator.metrics();
 
+    buildHeading();
+    buildFrame();
+    keySink_ = new QLineEdit(this);
+    keySink_->setObjectName(QStringLiteral("Text1"));
+    hide();
+}
+
+void TeacherScreen::buildHeading()
+{
     heading_ = new QLabel(QStringLiteral("Замена секретного файла"), this);
     heading_->setObjectName(QStringLiteral("Label2"));
     heading_->setFont(arialFont(14, true));
     Colours::setTextColour(heading_, QColor(0, 0, 255));
     heading_->adjustSize();
+}
 
-    frame_ = new QGroupBox(this);
-    frame_->setObjectName(QStringLiteral("Frame1"));
-    Colours::setBackground(frame_, Colours::lightYellow);
-    frame_->resize(m.px(QSizeF(11000, 9000)));
+// The frame holds, top to bottom: what the address is now, the box for the
+// new one, the message about it, the buttons, and the instructions.
+void TeacherScreen::buildFrame()
+{
+    frame_ = makeYellowFrame(QStringLiteral("Frame1"), {11000, 9000}, context_.navigator.metrics(),
+                             this);
     auto *column = new QVBoxLayout(frame_);
+    about_ = makeWrappedLabel(QStringLiteral("Label3"), aboutText(context_.log.defaultLocation()),
+                              Colours::darkBlue, frame_);
+    buildAddressBox();
+    message_ =
+        makeWrappedLabel(QStringLiteral("Label4"), QString(), QColor(255, 0, 0), frame_, true);
+    QLayout *buttons = buildButtons();
+    instructions_ =
+        makeWrappedLabel(QStringLiteral("Label1"), instructionsText(), Colours::darkBlue, frame_);
+    instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(about_);
+    column->addWidget(address_);
+    column->addWidget(message_);
+    column->addLayout(buttons);
+    column->addWidget(instructions_, 1);
+}
 
-    about_ = new QLabel(QStringLiteral("В Зорбиксе установлен по умолчанию такой адрес секретного "
-                                       "файла:\n       ") +
-                            context_.log.defaultLocation() +
-                            QStringLiteral("\nЕсли учитель предполагает, что ученики нашли этот "
-                                           "адрес, то он может заменить секретный файл, введя "
-                                           "адрес нового секретного файла в текстовое поле:"),
-                        frame_);
-    about_->setObjectName(QStringLiteral("Label3"));
-    about_->setWordWrap(true);
-    Colours::setTextColour(about_, Colours::darkBlue);
-
+void TeacherScreen::buildAddressBox()
+{
     address_ = new FilteredLineEdit(frame_);
     address_->setObjectName(QStringLiteral("Text2"));
     address_->setCharacterFilter([this](ushort code) { return filterAddressCharacter(code); });
@@ -68,13 +118,10 @@ TeacherScreen::TeacherScreen(const ScreenContext &context, QWidget *parent)
     });
     connect(address_, &QLineEdit::textChanged, this,
             [this](const QString &text) { context_.pupil.NewLogPath = text; });
+}
 
-    message_ = new QLabel(frame_);
-    message_->setObjectName(QStringLiteral("Label4"));
-    message_->setWordWrap(true);
-    message_->setFont(arialFont(9.75, true));
-    Colours::setTextColour(message_, QColor(255, 0, 0));
-
+QLayout *TeacherScreen::buildButtons()
+{
     auto *ok = new QPushButton(QStringLiteral("ОК"), frame_);
     ok->setObjectName(QStringLiteral("Command2"));
     ok->setToolTip(QStringLiteral("Подтверждение замены секретного файла"));
@@ -88,36 +135,7 @@ TeacherScreen::TeacherScreen(const ScreenContext &context, QWidget *parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     buttons->addStretch(1);
-
-    const QString example = QDir::homePath() + QStringLiteral("/Comand/Prog/sdf.txt");
-    instructions_ = new QLabel(
-        QStringLiteral("        Для нового секретного файла можно использовать любую имеющуюся в "
-                       "компьютере папку или создать новую. Имя новому файлу нужно придумать, но "
-                       "создавать его не нужно, программа сделает это автоматически. "
-                       "Обязательно нужно указать расширение файла - .txt. Например, адрес "
-                       "нового файла может быть таким:\n") +
-            example +
-            QStringLiteral("\n       Здесь учитель создал на диске С две новые папки - Comand, в "
-                           "ней - Prog.\nПосле ввода адреса нового секретного файла нужно нажать "
-                           "ОК, если передумали - Отмена.\nЗамена секретного файла  производится "
-                           "при необходимости на каждом компьютере, где установлен Зорбикс. "
-                           "Адрес нового секретного файла нужно запомнить. Если забудете этот "
-                           "адрес, то придётся ещё раз заменять секретный файл."),
-        frame_);
-    instructions_->setObjectName(QStringLiteral("Label1"));
-    instructions_->setWordWrap(true);
-    instructions_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Colours::setTextColour(instructions_, Colours::darkBlue);
-
-    column->addWidget(about_);
-    column->addWidget(address_);
-    column->addWidget(message_);
-    column->addLayout(buttons);
-    column->addWidget(instructions_, 1);
-
-    keySink_ = new QLineEdit(this);
-    keySink_->setObjectName(QStringLiteral("Text1"));
-    hide();
+    return buttons;
 }
 
 void TeacherScreen::activate()

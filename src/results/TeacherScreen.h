@@ -6,9 +6,9 @@
 #include "screen/Screen.h"
 #include "screen/ScreenContext.h"
 
-class QLabel;
-class QPushButton;
 class QGroupBox;
+class QLabel;
+class QLayout;
 
 namespace zorbiks {
 
@@ -29,6 +29,10 @@ public:
     static QString addressProblem(const QString &path);
 
 private:
+    void buildHeading();
+    void buildFrame();
+    void buildAddressBox();
+    QLayout *buildButtons();
     void layOut();
     void save();
     void refuse(const QString &message);

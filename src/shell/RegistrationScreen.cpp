@@ -47,6 +47,25 @@ HoverLabel *makeBorderedButton(const QString &name, const QString &text, const Q
     return label;
 }
 
+// A caption in white over its own shadow, two pixels down and right.
+QWidget *makeShadowedCaption(const QString &text, QWidget *parent)
+{
+    auto *shadowed = new QWidget(parent);
+    auto *shadow = new QLabel(text, shadowed);
+    shadow->setObjectName(QStringLiteral("Label6"));
+    shadow->setFont(arialFont(11, true));
+    Colours::setTextColour(shadow, QColor(0, 0, 160));
+    shadow->adjustSize();
+    shadow->move(2, 2);
+    auto *caption = new QLabel(text, shadowed);
+    caption->setObjectName(QStringLiteral("Label4"));
+    caption->setFont(arialFont(11, true));
+    Colours::setTextColour(caption, Qt::white);
+    caption->adjustSize();
+    shadowed->setMinimumSize(caption->size() + QSize(3, 3));
+    return shadowed;
+}
+
 } // namespace
 
 RegistrationScreen::RegistrationScreen(const ScreenContext &context, QWidget *parent)
@@ -58,31 +77,36 @@ RegistrationScreen::RegistrationScreen(const ScreenContext &context, QWidget *pa
     setFont(arialFont(9.75));
     Colours::setBackground(this, QColor(235, 240, 255));
     guard_ = new WindowsKeyGuard(context_.services, this);
-    const ScreenMetrics m = context_.navigator.metrics();
 
-    picture_ = new Picture(Pictures::titlePicture, m.px(QSizeF(7200, 1650)), this);
+    picture_ = new Picture(Pictures::titlePicture, metrics().px(QSizeF(7200, 1650)), this);
     picture_->setObjectName(QStringLiteral("Image1"));
+    buildNameBox();
+    buildButtons();
+    buildCodeFrame();
+    buildCredit();
+    buildKeySink();
+    hide();
+}
 
+ScreenMetrics RegistrationScreen::metrics() const
+{
+    return context_.navigator.metrics();
+}
+
+// The frame `Регистрация`: the date line, the surname box and the prompt.
+void RegistrationScreen::buildNameBox()
+{
     registration_ = new QGroupBox(QStringLiteral("Регистрация"), this);
     registration_->setObjectName(QStringLiteral("Регистрация"));
     Colours::setBackground(registration_, Colours::green);
-    registration_->resize(m.px(QSizeF(4600, 1900)));
+    registration_->resize(metrics().px(QSizeF(4600, 1900)));
     auto *column = new QVBoxLayout(registration_);
     date_ = new QLabel(registration_);
     date_->setObjectName(QStringLiteral("Дата"));
     date_->setFont(arialFont(9.75, true));
     date_->setAlignment(Qt::AlignCenter);
     Colours::setTextColour(date_, QColor(64, 0, 64));
-    surname_ = new FilteredLineEdit(registration_);
-    surname_->setObjectName(QStringLiteral("Text1"));
-    surname_->setAlignment(Qt::AlignCenter);
-    surname_->setFont(arialFont(12, true));
-    Colours::setBackground(surname_, QColor(255, 255, 192));
-    {
-        QPalette palette = surname_->palette();
-        palette.setColor(QPalette::Base, QColor(255, 255, 192));
-        surname_->setPalette(palette);
-    }
+    buildSurnameBox();
     prompt_ = new QLabel(QStringLiteral("Введите свою фамилию"), registration_);
     prompt_->setObjectName(QStringLiteral("Label2"));
     prompt_->setAlignment(Qt::AlignCenter);
@@ -90,70 +114,19 @@ RegistrationScreen::RegistrationScreen(const ScreenContext &context, QWidget *pa
     column->addWidget(date_);
     column->addWidget(surname_);
     column->addWidget(prompt_);
+}
 
-    next_ = makeBorderedButton(QStringLiteral("Далее"), QStringLiteral("Далее"), nextColour, this);
-    next_->resize(m.px(QSizeF(1500, 450)));
-    replace_ = makeBorderedButton(QStringLiteral("Label5"),
-                                  QStringLiteral("Замена секретного файла"), replaceColour, this);
-    replace_->setFont(arialFont(8.25));
-    replace_->adjustSize();
+void RegistrationScreen::buildSurnameBox()
+{
+    surname_ = new FilteredLineEdit(registration_);
+    surname_->setObjectName(QStringLiteral("Text1"));
+    surname_->setAlignment(Qt::AlignCenter);
+    surname_->setFont(arialFont(12, true));
+    Colours::setBackground(surname_, QColor(255, 255, 192));
+    QPalette palette = surname_->palette();
+    palette.setColor(QPalette::Base, QColor(255, 255, 192));
+    surname_->setPalette(palette);
 
-    codeFrame_ = new QGroupBox(QStringLiteral("Замена секретного файла"), this);
-    codeFrame_->setObjectName(QStringLiteral("Frame1"));
-    Colours::setBackground(codeFrame_, QColor(230, 230, 255));
-    codeFrame_->resize(m.px(QSizeF(3900, 2300)));
-    auto *codeColumn = new QVBoxLayout(codeFrame_);
-    auto *shadowed = new QWidget(codeFrame_);
-    auto *shadow = new QLabel(QStringLiteral(" Введите пароль"), shadowed);
-    shadow->setObjectName(QStringLiteral("Label6"));
-    shadow->setFont(arialFont(11, true));
-    Colours::setTextColour(shadow, QColor(0, 0, 160));
-    shadow->adjustSize();
-    shadow->move(2, 2);
-    auto *title = new QLabel(QStringLiteral(" Введите пароль"), shadowed);
-    title->setObjectName(QStringLiteral("Label4"));
-    title->setFont(arialFont(11, true));
-    Colours::setTextColour(title, Qt::white);
-    title->adjustSize();
-    shadowed->setMinimumSize(title->size() + QSize(3, 3));
-    code_ = new FilteredLineEdit(codeFrame_);
-    code_->setObjectName(QStringLiteral("Text3"));
-    code_->setEchoMode(QLineEdit::Password);
-    code_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
-    code_->setFont(arialFont(9.75, true));
-    auto *buttons = new QHBoxLayout;
-    auto *okButton = new QPushButton(QStringLiteral("ОК"), codeFrame_);
-    okButton->setObjectName(QStringLiteral("Command1"));
-    auto *cancelButton = new QPushButton(QStringLiteral("Отмена"), codeFrame_);
-    cancelButton->setObjectName(QStringLiteral("Command2"));
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    wrongCode_ = new QLabel(QStringLiteral("Пароль неверный! Попробуйте ещё раз. Уточнить пароль "
-                                           "можно в файле Readme программы "),
-                            codeFrame_);
-    wrongCode_->setObjectName(QStringLiteral("Label3"));
-    wrongCode_->setWordWrap(true);
-    Colours::setTextColour(wrongCode_, QColor(192, 0, 0));
-    wrongCode_->hide();
-    codeColumn->addWidget(shadowed, 0, Qt::AlignHCenter);
-    codeColumn->addWidget(code_);
-    codeColumn->addLayout(buttons);
-    codeColumn->addWidget(wrongCode_);
-    codeColumn->addStretch(1);
-    codeFrame_->hide();
-
-    credit_ =
-        new QLabel(QStringLiteral("Зорбикс — тренажёр и проверка знаний по информатике"), this);
-    credit_->setObjectName(QStringLiteral("Label1"));
-    credit_->setFont(arialFont(8.25));
-    Colours::setTextColour(credit_, QColor(64, 64, 128));
-    credit_->adjustSize();
-
-    keySink_ = new FilteredLineEdit(this);
-    keySink_->setObjectName(QStringLiteral("Text2"));
-    keySink_->resize(m.px(QSizeF(1200, 300)));
-
-    // Events.
     connect(surname_, &QLineEdit::textChanged, this,
             [this](const QString &text) { context_.pupil.PupilName = text; });
     surname_->setKeyDownHook([this](const QKeyEvent &event) {
@@ -161,25 +134,96 @@ RegistrationScreen::RegistrationScreen(const ScreenContext &context, QWidget *pa
         return false;
     });
     surname_->setCharacterFilter([this](ushort code) { return filterSurnameCharacter(code); });
-    for (FilteredLineEdit *box : {surname_, keySink_, code_})
-        connect(box, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
+    connect(surname_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
+}
+
+// `Далее`, and `Label5` that opens the frame of the access code.
+void RegistrationScreen::buildButtons()
+{
+    next_ = makeBorderedButton(QStringLiteral("Далее"), QStringLiteral("Далее"), nextColour, this);
+    next_->resize(metrics().px(QSizeF(1500, 450)));
+    replace_ = makeBorderedButton(QStringLiteral("Label5"),
+                                  QStringLiteral("Замена секретного файла"), replaceColour, this);
+    replace_->setFont(arialFont(8.25));
+    replace_->adjustSize();
+
     connect(next_, &HoverLabel::clicked, this, &RegistrationScreen::confirm);
     connect(replace_, &HoverLabel::clicked, this, [this] {
         codeFrame_->show();
         replace_->hide();
         code_->setFocus();
     });
-    connect(cancelButton, &QPushButton::clicked, this, [this] {
-        codeFrame_->hide();
-        replace_->show();
-        surname_->setFocus();
-    });
-    connect(okButton, &QPushButton::clicked, this, &RegistrationScreen::checkAccessCode);
     connect(next_, &HoverLabel::hovered, this,
             [this] { Colours::setBackground(next_, Colours::lavender); });
     connect(replace_, &HoverLabel::hovered, this,
             [this] { Colours::setBackground(replace_, QColor(204, 255, 220)); });
-    hide();
+}
+
+// The hidden frame `Frame1` where the teacher types the access code.
+void RegistrationScreen::buildCodeFrame()
+{
+    codeFrame_ = new QGroupBox(QStringLiteral("Замена секретного файла"), this);
+    codeFrame_->setObjectName(QStringLiteral("Frame1"));
+    Colours::setBackground(codeFrame_, QColor(230, 230, 255));
+    codeFrame_->resize(metrics().px(QSizeF(3900, 2300)));
+    auto *column = new QVBoxLayout(codeFrame_);
+    column->addWidget(makeShadowedCaption(QStringLiteral(" Введите пароль"), codeFrame_), 0,
+                      Qt::AlignHCenter);
+    code_ = new FilteredLineEdit(codeFrame_);
+    code_->setObjectName(QStringLiteral("Text3"));
+    code_->setEchoMode(QLineEdit::Password);
+    code_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    code_->setFont(arialFont(9.75, true));
+    connect(code_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
+    column->addWidget(code_);
+    column->addLayout(buildCodeButtons());
+    wrongCode_ = new QLabel(QStringLiteral("Пароль неверный! Попробуйте ещё раз. Уточнить пароль "
+                                           "можно в файле Readme программы "),
+                            codeFrame_);
+    wrongCode_->setObjectName(QStringLiteral("Label3"));
+    wrongCode_->setWordWrap(true);
+    Colours::setTextColour(wrongCode_, QColor(192, 0, 0));
+    wrongCode_->hide();
+    column->addWidget(wrongCode_);
+    column->addStretch(1);
+    codeFrame_->hide();
+}
+
+QLayout *RegistrationScreen::buildCodeButtons()
+{
+    auto *ok = new QPushButton(QStringLiteral("ОК"), codeFrame_);
+    ok->setObjectName(QStringLiteral("Command1"));
+    auto *cancel = new QPushButton(QStringLiteral("Отмена"), codeFrame_);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    connect(ok, &QPushButton::clicked, this, &RegistrationScreen::checkAccessCode);
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        codeFrame_->hide();
+        replace_->show();
+        surname_->setFocus();
+    });
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    return buttons;
+}
+
+void RegistrationScreen::buildCredit()
+{
+    credit_ =
+        new QLabel(QStringLiteral("Зорбикс — тренажёр и проверка знаний по информатике"), this);
+    credit_->setObjectName(QStringLiteral("Label1"));
+    credit_->setFont(arialFont(8.25));
+    Colours::setTextColour(credit_, QColor(64, 64, 128));
+    credit_->adjustSize();
+}
+
+// The box `Text2` off the screen that takes the keys when no box should.
+void RegistrationScreen::buildKeySink()
+{
+    keySink_ = new FilteredLineEdit(this);
+    keySink_->setObjectName(QStringLiteral("Text2"));
+    keySink_->resize(metrics().px(QSizeF(1200, 300)));
+    connect(keySink_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
 }
 
 QString RegistrationScreen::dateLine(const QDate &date)
@@ -206,7 +250,7 @@ void RegistrationScreen::activate()
 
 void RegistrationScreen::layOut()
 {
-    const ScreenMetrics m = context_.navigator.metrics();
+    const ScreenMetrics m = metrics();
     ScreenLayout::RegistrationInput in;
     in.screen = m.twips(size());
     in.picture = m.twips(picture_->size());

@@ -9,13 +9,14 @@
 
 class QGroupBox;
 class QLabel;
-class QPushButton;
+class QLayout;
 
 namespace zorbiks {
 
 class FilteredLineEdit;
 class HoverLabel;
 class Picture;
+class ScreenMetrics;
 class WindowsKeyGuard;
 
 class RegistrationScreen : public Screen {
@@ -33,13 +34,19 @@ public:
     // The surname key filter, on a Windows-1251 code; may switch the layout.
     ushort filterSurnameCharacter(ushort code);
 
-    WindowsKeyGuard &guard() { return *guard_; }
-
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    ScreenMetrics metrics() const;
+    void buildNameBox();
+    void buildSurnameBox();
+    void buildButtons();
+    void buildCodeFrame();
+    QLayout *buildCodeButtons();
+    void buildCredit();
+    void buildKeySink();
     void layOut();
     void confirm();
     void refuse(const QString &message, const QColor &text, QWidget *focus);
