@@ -41,8 +41,8 @@ struct Menu : AppRig {
     }
 };
 
-// The main menu alone on a stage of its own, with the questions that
-// `available` says are built.
+// The main menu alone on a stage of its own, with the catalogue's buttons;
+// those of the questions `available` rejects are not built.
 struct BareMenu {
     explicit BareMenu(std::function<bool(const QString &)> available =
                           [](const QString &) { return true; })
@@ -50,8 +50,10 @@ struct BareMenu {
         , log(pupil, *services->settings, *services->clock, QString())
     {
         stage.resize(1024, 768);
-        menu = new MainMenu(ScreenContext{*services, pupil, log, navigator}, std::move(available),
-                            &stage);
+        QList<QuestionButton> buttons;
+        for (const Question &question : Catalogue::questions())
+            buttons.append({question.code, question.caption, available(question.code)});
+        menu = new MainMenu(ScreenContext{*services, pupil, log, navigator}, buttons, &stage);
         stage.show();
         menu->show();
         menu->activate();
