@@ -17,6 +17,7 @@
 #include "pupil/PupilRecord.h"
 #include "shell/RegistrationScreen.h"
 #include "shell/Stage.h"
+#include "tasks/Catalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -353,7 +354,7 @@ double answerRight(ExerciseScreen *screen, bool &answered)
 
 void screens(const QString &home)
 {
-    const QStringList codes = registeredExercises();
+    const QStringList codes = Catalogue::codes();
     Program program(home + "/screens.txt");
     QList<double> firsts, agains, unpainted;
     QString worstFirst, worstAgain;
@@ -400,7 +401,7 @@ void screens(const QString &home)
 
 void sweep(const QString &home)
 {
-    const QStringList codes = registeredExercises();
+    const QStringList codes = Catalogue::codes();
     Program program(home + "/sweep.txt");
     double total = 0;
     int right = 0;

@@ -17,10 +17,6 @@ struct Services;
 // full screen.
 QWidget *startApplication(const QStringList &arguments);
 
-// The codes of the exercises the program has, in the menu's order (К, Л, П,
-// И; by number within a section).
-QStringList registeredExercises();
-
 // The same with the given services (tests hand in fakes).
 QWidget *startApplication(const QStringList &arguments, std::unique_ptr<Services> services);
 

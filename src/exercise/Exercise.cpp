@@ -1,16 +1,12 @@
 #include "exercise/Exercise.h"
 
-#include "log/LogFormat.h"
+#include <QWidget>
 
 namespace zorbiks {
 
 Exercise::Exercise(ExerciseTraits traits)
     : traits_(std::move(traits))
-{
-    if (traits_.windowTitle.isEmpty())
-        traits_.windowTitle =
-            QStringLiteral("Вопрос %1 (%2)").arg(traits_.code, sectionNames(section()).title);
-}
+{}
 
 bool Exercise::isCorrect(const QString &) const
 {
@@ -27,16 +23,24 @@ int Exercise::correctOption() const
     return 0;
 }
 
-QString Exercise::logToken(Attempt attempt, int) const
+void Exercise::resetOptions(const QList<ChoiceOption> &options)
+{
+    for (const ChoiceOption &option : options) {
+        option.control->show();
+        option.control->setEnabled(true);
+        if (option.companion)
+            option.companion->show();
+    }
+}
+
+bool Exercise::tokenBlank(Attempt attempt, int) const
 {
     switch (attempt) {
-    case Attempt::Correct:
-        return LogFormat::token(traits_.code, LogFormat::Mark::Yes, traits_.correctTokenBlank);
-    case Attempt::Wrong:
-        return LogFormat::token(traits_.code, LogFormat::Mark::No, traits_.wrongTokenBlank);
-    case Attempt::GiveUp: return LogFormat::token(traits_.code, LogFormat::Mark::Skip);
+    case Attempt::Correct: return traits_.log.correctBlank;
+    case Attempt::Wrong: return traits_.log.wrongBlank;
+    case Attempt::GiveUp: return true;
     }
-    return {};
+    return true;
 }
 
 } // namespace zorbiks

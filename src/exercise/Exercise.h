@@ -3,13 +3,14 @@
 // An exercise is what one of the 28 question screens adds to the shared
 // ExerciseScreen: its data and draw, its answer rule and key filter (the
 // model), the contents of its task and explanation frames (the view), and its
-// quirks (the traits). Everything else — show step, checks, feedback,
-// counters, lists, log, leaving — is ExerciseScreen's, written once.
+// quirks (the traits). Which question it is — its code, menu caption and
+// layout row — is its line of the catalogue (Question). Everything else —
+// show step, checks, feedback, counters, lists, log, leaving — is
+// ExerciseScreen's, written once.
 
 #include "platform/ScreenMetrics.h"
 #include "platform/Services.h"
 #include "screen/Colours.h"
-#include "screen/Section.h"
 
 #include <QList>
 #include <QSizeF>
@@ -37,64 +38,80 @@ struct KeyVerdict {
     std::optional<KeyboardLayoutKind> layout; // the layout to switch to
 };
 
+// An exercise's quirks, by concern. Every exercise states only what differs
+// from these defaults, with designated initializers.
 struct ExerciseTraits {
-    QString code; // "К1" … "И8"
     ExerciseKind kind = ExerciseKind::Typed;
-    QString windowTitle; // default "Вопрос К1 (Кодирование информации)"
-    QString headingName = QStringLiteral("Заголовок");
-    QString taskCaption = QStringLiteral("Задание");
-    QString answersCaption; // choice kind: the caption of `Ответы`
-    // One caption per explanation frame: one frame is `Пояснение`, two are
-    // `Пояснение1` and `Пояснение2`.
-    QStringList explanationCaptions = {QStringLiteral(" Пояснение")};
 
-    // Designed sizes, in twips.
-    QSizeF taskSize{10400, 1200};
-    QList<QSizeF> explanationSizes{{10400, 900}};
-    QSizeF answersSize{6000, 600}; // choice kind
+    // The frames, their names and captions and designed sizes (twips).
+    struct Frame {
+        QString headingName = QStringLiteral("Заголовок");
+        QSizeF taskSize{10400, 1200};
+        // One caption per explanation frame: one frame is `Пояснение`, two
+        // are `Пояснение1` and `Пояснение2`.
+        QStringList explanationCaptions = {QStringLiteral(" Пояснение")};
+        QList<QSizeF> explanationSizes{{10400, 900}};
+        // Left edge of the off-screen key sink `Text1`.
+        double keySinkLeft = -4000;
+    } frame = {};
 
-    // Log tokens " C - да, ", " C - нет, ", " C - пропуск, ": some screens
-    // end the first two with the comma, without the trailing blank.
-    bool correctTokenBlank = true;
-    bool wrongTokenBlank = true;
-    bool giveUpLogged = true;
-    // The correct token is logged also after a wrong attempt (counts still
-    // rise only at the first attempt).
-    bool logCorrectAfterWrong = false;
+    // Log tokens " C - да, ", " C - нет, ", " C - пропуск, ".
+    struct LogTokens {
+        // Some screens end the first two with the comma, without the
+        // trailing blank.
+        bool correctBlank = true;
+        bool wrongBlank = true;
+        // The correct token is logged also after a wrong attempt (counts
+        // still rise only at the first attempt).
+        bool correctAfterWrong = false;
+    } log = {};
+
     // Wrong-list entries: " C/n " on `Повтор` instead of "C/n "; " C/0 " and
     // " C/n/0 " on giving up instead of "C/0 " and "C/n/0 ".
-    bool repeatEntryLeadingBlank = false;
-    bool giveUpEntryLeadingBlank = false;
+    struct ListEntries {
+        bool repeatLeadingBlank = false;
+        bool giveUpLeadingBlank = false;
+    } lists = {};
 
-    // After a correct typed answer the key sink `Text1` takes the focus; on
-    // other screens the focus stays where it was.
-    bool focusKeySinkAfterCorrect = true;
-    // `Меню` also makes the six main-menu tab pictures usable and shows one.
-    bool menuEnablesPictures = false;
-    QString menuShowsPicture;
-    // A sound `Image1` plays after flushing the lists, before the results.
-    QString resultsIconSound;
-    // Left edge of the off-screen key sink `Text1`.
-    double keySinkLeft = -4000;
-    // Ctrl or Alt in `Ответ` goes straight to the results screen.
-    bool ctrlAltToResults = false;
-    QString giveUpToolTip = QStringLiteral("Не знаю ответа и пропускаю вопрос");
+    // The typed answer row `Ответ`, `ОК`, `Сдаюсь`.
+    struct Typed {
+        // After a correct answer the key sink `Text1` takes the focus; on
+        // other screens the focus stays where it was.
+        bool focusKeySinkAfterCorrect = true;
+        // Ctrl or Alt in `Ответ` goes straight to the results screen.
+        bool ctrlAltToResults = false;
+        QString giveUpToolTip = QStringLiteral("Не знаю ответа и пропускаю вопрос");
+    } typed = {};
 
-    // Choice kind: a wrong click hides the option instead of disabling it,
-    // and hides the option's companion (a chart, a path, a scheme).
-    bool wrongHidesOption = false;
-    bool wrongHidesCompanion = false;
-    // Hover colours of the options (and their companions): the colour under
-    // the mouse, whether the rest colour is painted (light yellow) or
-    // transparent, and whether hovering one option puts the others at rest.
-    QColor optionHoverColour = Colours::lightBlue;
-    bool optionRestOpaque = false;
-    bool hoverRestsOtherOptions = false;
-    // Moving over the task frame `Задание` also puts the options at rest.
-    bool taskHoverRestsOptions = false;
-    // The options take the hover colours; off where they show the mouse
-    // their own way (pictures with highlighted twins).
-    bool optionHoverColours = true;
+    // The answer controls, in the frame `Ответы` of this caption and size.
+    struct Choice {
+        QString caption = {};
+        QSizeF size{6000, 600};
+        // A wrong click hides the option instead of disabling it, and hides
+        // the option's companion (a chart, a path, a scheme).
+        bool wrongHidesOption = false;
+        bool wrongHidesCompanion = false;
+        // The options (and their companions) take hover colours; off where
+        // they show the mouse their own way (pictures with highlighted twins).
+        bool hoverColours = true;
+        // The colour under the mouse, whether the rest colour is painted
+        // (light yellow) or transparent, and whether hovering one option
+        // puts the others at rest.
+        QColor hoverColour = Colours::lightBlue;
+        bool restOpaque = false;
+        bool hoverRestsOthers = false;
+        // Moving over the task frame `Задание` also puts the options at rest.
+        bool taskHoverRests = false;
+    } choice = {};
+
+    // What leaving the screen also does.
+    struct Leaving {
+        // `Меню` also makes the six main-menu tab pictures usable and shows one.
+        bool menuEnablesPictures = false;
+        QString menuShowsPicture = {};
+        // A sound `Image1` plays after flushing the lists, before the results.
+        QString resultsIconSound = {};
+    } leaving = {};
 };
 
 // One answer control of a choice screen and the widget that belongs to it.
@@ -133,7 +150,6 @@ public:
     virtual ~Exercise() = default;
 
     const ExerciseTraits &traits() const { return traits_; }
-    Section section() const { return sectionOfCode(traits_.code); }
 
     // Fills the frames with the task's texts and value labels and, on choice
     // screens, the answer controls.
@@ -153,9 +169,13 @@ public:
 
     // Choice kind: the number (1-based) of the option that is right now.
     virtual int correctOption() const;
+    // Choice kind, the show step: the options as at the start of a task. By
+    // default every option and companion is shown and enabled.
+    virtual void resetOptions(const QList<ChoiceOption> &options);
 
-    // The log token of an attempt (`option` is the clicked option, or 0).
-    virtual QString logToken(Attempt attempt, int option) const;
+    // Whether the log token of an attempt ends with a blank after the comma
+    // (`option` is the clicked option, or 0).
+    virtual bool tokenBlank(Attempt attempt, int option) const;
 
 protected:
     ExerciseTraits traits_;

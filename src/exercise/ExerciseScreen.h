@@ -1,32 +1,33 @@
 #pragma once
 
-// The behaviour shared by all 28 exercise screens: the show step, the typed
-// and the choice check, feedback, explanation frames, the counters and their
-// flushes into the pupil's lists, `Повтор`, `Вопросы`, `Меню`, `Image1`,
-// `Сдаюсь`, the hover colours, the key sink and the Windows-key guard. What
-// differs between screens comes from the screen's Exercise and its traits.
+// The behaviour shared by all 28 exercise screens: the show step, feedback,
+// explanation frames, the counters and their flushes into the pupil's lists,
+// the log, `Повтор`, `Вопросы`, `Меню`, `Image1`, `Сдаюсь`, the key sink and
+// the Windows-key guard. The answer area (typed or choice) is a unit of its
+// own; what differs between screens comes from the screen's question, its
+// Exercise and its traits.
 
-#include "exercise/Exercise.h"
+#include "exercise/Question.h"
 #include "screen/WorkWindow.h"
 
 #include <memory>
 
 class QGroupBox;
 class QLabel;
-class QPushButton;
 
 namespace zorbiks {
 
-class FilteredLineEdit;
+class AnswerArea;
 class HoverLabel;
-class Picture;
 class WindowsKeyGuard;
 
 class ExerciseScreen : public WorkWindow {
     Q_OBJECT
 public:
-    ExerciseScreen(const ScreenContext &context, std::unique_ptr<Exercise> exercise,
-                   QWidget *parent = nullptr);
+    // The screen of `question`, showing `exercise` (which the question's
+    // factory made, or a test's own).
+    ExerciseScreen(const ScreenContext &context, const Question &question,
+                   std::unique_ptr<Exercise> exercise, QWidget *parent = nullptr);
     ~ExerciseScreen() override;
 
     // The show step: run every time the screen becomes the active one.
@@ -43,55 +44,42 @@ protected:
 
 private:
     void buildFrame();
-    void buildTypedControls();
-    void buildChoiceControls();
+    void buildAnswerArea(ExerciseView &view);
     void buildNavigation();
     void layOut();
 
-    // Answer checks.
-    void typedCheck();
-    void choiceCheck(int option);
-    void answeredCorrectly(int option);
+    // Answers.
+    void answeredRightly(int option);
     void answeredWrongly(int option);
+    void logAttempt(Attempt attempt, int option);
+    void warn(const QString &text);
+    void showFeedback(const QString &text);
 
     // Leaving a task or the screen.
     void repeat();
     void leaveToMenu(bool showSectionList);
     void leaveToResults();
     void giveUp();
-    bool shortcutToResults(const QKeyEvent &event);
+    void shortcutToResults();
     void flushLists();
-    void hideTaskFeedback();
-    void enableAnswerRow();
+    void putTaskAway(bool focus = false);
     void setNavigationVisible(bool visible);
 
-    // Key filter of `Ответ`.
-    ushort filterCharacter(ushort code);
-    void showFeedback(const QString &text);
-
-    // Hover colours.
-    void hoverOption(int index);
-    void paintOption(int index, bool hover);
-
+    const Question question_;
     std::unique_ptr<Exercise> exercise_;
     const ExerciseTraits &traits_;
 
-    QGroupBox *task_ = nullptr;          // `Задание`
-    FilteredLineEdit *answer_ = nullptr; // `Ответ`
-    QPushButton *ok_ = nullptr;          // `ОК`
-    QPushButton *giveUp_ = nullptr;      // `Сдаюсь`
-    QGroupBox *answers_ = nullptr;       // `Ответы`
-    QLabel *feedback_ = nullptr;         // `КакойОтвет`
+    QGroupBox *task_ = nullptr;  // `Задание`
+    QLabel *feedback_ = nullptr; // `КакойОтвет`
     QList<QGroupBox *> explanations_;
+    AnswerArea *answers_ = nullptr;
     HoverLabel *menu_ = nullptr;      // `Меню`
     HoverLabel *questions_ = nullptr; // `Вопросы`
     HoverLabel *repeat_ = nullptr;    // `Повтор`
     WindowsKeyGuard *guard_ = nullptr;
-    ExerciseView view_;
 
     qint16 correctCount_ = 0;
     qint16 wrongCount_ = 0;
-    QString answerText_;
     double titleBarHeight_ = 360; // twips; as designed until the first layout
 };
 

@@ -30,68 +30,6 @@ QRectF centredVertically(double left, double barHeight, const QSizeF &size)
     return {left, (barHeight - size.height()) / 2, size.width(), size.height()};
 }
 
-QList<ExerciseRow> makeTable()
-{
-    // answer top = T + a·t + b + c·h; left factor; feedback gap; explanation gap
-    auto row = [](QString code, double a, double b, double c, double left, double feedback,
-                  double explanation, double second, double bottom) {
-        ExerciseRow r;
-        r.code = std::move(code);
-        r.answerTaskFactor = a;
-        r.answerOffset = b;
-        r.answerHeightFactor = c;
-        r.answerLeftFactor = left;
-        r.feedbackGap = feedback;
-        r.explanationGap = explanation;
-        r.secondGap = second;
-        r.bottomRow = bottom;
-        return r;
-    };
-    constexpr double none = -1;
-    QList<ExerciseRow> table = {
-        row("К1", 1.03, 0, 0, 0.5, 50, 50, none, 0.92),
-        row("К2", 1.03, 0, 0, 0.5, 50, 50, none, 0.92),
-        row("К3", 1.03, 0, 0, 0.5, 50, 50, 0, 0.92),
-        row("К4", 1.03, 0, 0.15, 0.5, 100, 100, none, 0.92),
-        row("К5", 1.03, 0, 0, 0.5, 50, 150, 0, 0.92),
-        row("К6", 1.03, 0, 0, 0.5, 50, 50, none, 0.92),
-        row("К7", 1.03, 0, 0, 0.5, 50, 50, none, 0.92),
-        row("К8", 1.03, 0, 0, 0.5, 50, 50, 50, 0.92),
-        row("К9", 1.03, 0, 0, 0.5, 50, 50, 50, 0.92),
-        row("К10", 1.03, 0, 0, 0.5, 50, 50, 50, 0.92),
-        row("К11", 1.03, 0, 0, 0.5, 50, 50, none, 0.92),
-        row("Л1", 1.03, 0, 0, 0.5, 50, 50, 0, 0.92),
-        row("Л2", 1.2, 0, 0, 0.7, 100, 50, 0, 0.92),
-        row("Л3", 1.2, 0, 0, 0.83, 100, 50, none, 0.92),
-        row("Л4", 1, 100, 0, 0.5, 100, 50, none, 0.92),
-        row("Л5", 1.03, 0, 0, 0.5, 50, 50, none, 0.92),
-        row("П1", 1, 0, 0, 0.5, 50, 50, 0, 0.92),
-        row("П2", 1, 100, 0, 0.5, 50, 50, none, 0.92),
-        row("П3", 1, 100, 0, 0.5, 50, 50, 50, 0.92),
-        row("П4", 1.03, 0, 0, 0.5, 50, 50, none, 0.92),
-        row("И1", 1.2, 0, 0, 0.83, 100, 100, 50, 0.92),
-        row("И2", 1, 100, 0, 0.5, 100, 50, none, 0.92),
-        row("И3", 1.03, 0, 0, 0.5, 50, 100, 0, 0.92),
-        row("И4", 1.03, 0, 0, 0.5, 50, 100, none, 0.92),
-        row("И5", 1, 100, 0, 0.5, 50, 100, 100, 0.94),
-        row("И6", 1, 100, 0, 0.5, 50, 100, none, 0.94),
-        row("И7", 1, 100, 0, 0.5, 50, 100, none, 0.94),
-        row("И8", 1, 100, 0, 0.5, 50, 100, none, 0.94),
-    };
-    for (ExerciseRow &r : table) {
-        if (r.code == QStringLiteral("Л2"))
-            r.feedbackBelowLastAnswerLabel = true;
-        if (r.code == QStringLiteral("И1")) {
-            // First frame at 0.05 w, 100 below the label under the task;
-            // second frame 50 below the feedback line.
-            r.firstAnchor = Anchor::LabelUnderTask;
-            r.firstLeftFactorOfWidth = 0.05;
-            r.secondAnchor = Anchor::Feedback;
-        }
-    }
-    return table;
-}
-
 } // namespace
 
 double headingPointSize(double screenHeight)
@@ -122,27 +60,9 @@ std::array<QLineF, 3> borderLines(double width)
     return {QLineF(10, 0, 10, 7770), QLineF(0, 7770, right, 7770), QLineF(right, 7770, right, 0)};
 }
 
-const QList<ExerciseRow> &exerciseTable()
-{
-    static const QList<ExerciseRow> table = makeTable();
-    return table;
-}
-
-const ExerciseRow *exerciseRow(const QString &code)
-{
-    for (const ExerciseRow &row : exerciseTable()) {
-        if (row.code == code)
-            return &row;
-    }
-    return nullptr;
-}
-
 ExerciseGeometry exerciseScreen(const ExerciseInput &in)
 {
-    static const ExerciseRow fallback;
-    const ExerciseRow *found = exerciseRow(in.code);
-    const ExerciseRow &row = found ? *found : fallback;
-
+    const ExerciseRow &row = in.row;
     ExerciseGeometry g;
     placeFrame(g, in, workWindowWidth, 1.1 * in.exitIcon.height());
     const double w = g.window.width();

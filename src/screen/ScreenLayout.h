@@ -10,7 +10,6 @@
 #include <QList>
 #include <QRectF>
 #include <QSizeF>
-#include <QString>
 
 #include <array>
 
@@ -67,18 +66,22 @@ struct WorkWindowFrame {
 
 // ---- exercise screens -------------------------------------------------
 
-// Where an explanation frame hangs.
+// What an explanation frame hangs under: the feedback line, the label under
+// the task (the task itself when the screen has none), the first frame.
 enum class Anchor { Feedback, LabelUnderTask, FirstExplanation };
 
-// One row of the per-screen table.
+// How one exercise screen places its answer area, feedback line,
+// explanation frames and bottom row. T and t are the task frame's top and
+// height, w and h the window's width and height.
 struct ExerciseRow {
-    QString code;
     // answer area top = T + taskFactor × t + offset + heightFactor × h
     double answerTaskFactor = 1.03;
     double answerOffset = 0;
     double answerHeightFactor = 0;
     double answerLeftFactor = 0.5; // choice screens: left = (w − width) × factor
     double feedbackGap = 50;
+    // The feedback line hangs under the last answer label inside `Ответы`
+    // instead of under the frame.
     bool feedbackBelowLastAnswerLabel = false;
     double explanationGap = 50;
     Anchor firstAnchor = Anchor::Feedback;
@@ -88,12 +91,8 @@ struct ExerciseRow {
     double bottomRow = 0.92;
 };
 
-// The row of an exercise code ("К1" … "И8"), or nullptr.
-const ExerciseRow *exerciseRow(const QString &code);
-const QList<ExerciseRow> &exerciseTable();
-
 struct ExerciseInput : WorkWindowInput { // exit icon `Image1`, logo `Image3`
-    QString code;
+    ExerciseRow row;
     QSizeF task; // `Задание`
     bool typed = true;
     QSizeF answer, ok, giveUp;        // typed kind

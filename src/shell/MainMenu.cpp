@@ -99,46 +99,10 @@ void paintButton(QPushButton *button, const QColor &colour)
 
 } // namespace
 
-const QList<QuestionButton> &questionButtons()
-{
-    static const QList<QuestionButton> buttons = {
-        {"К1", "К1. Кодировка  в Unicode"},
-        {"К2", "К2. Расшифровка радиограммы"},
-        {"К3", "К3. RGB-кодировка цвета"},
-        {"К4", "К4. Объём в мегабайтах"},
-        {"К5", "К5. Передача через ADSL"},
-        {"К6", "К6. Перевод из 10-й в 2-ую"},
-        {"К7", "К7. Перевод из 2-й  в 10-ую"},
-        {"К8", "К8. Перевод из 2-й  в 16-ую"},
-        {"К9", "К9. Перевод из 16-й в 2-ую"},
-        {"К10", "К10. Сложение двоичных чисел"},
-        {"К11", "К11. Двоичное кодирование букв"},
-        {"Л1", "Л1. Найти Х из выражения"},
-        {"Л2", "Л2. Выражение, соотв. таблице"},
-        {"Л3", "Л3. Схема ж/д движения"},
-        {"Л4", "Л4. Тестировнаие учеников"},
-        {"Л5", "Л5. Цепочка букв"},
-        {"П1", "П1. Черепашка"},
-        {"П2", "П2. Циклический алгоритм"},
-        {"П3", "П3. Вычисление по программе"},
-        {"П4", "П4. Утроитель"},
-        {"И1", "И1. Диаграммы в Excel"},
-        {"И2", "И2. Вычисления в Excel"},
-        {"И3", "И3. URL-адрес файла"},
-        {"И4", "И4. Поисковые серверы"},
-        {"И5", "И5. Перемещение по каталогам"},
-        {"И6", "И6. Начертание шрифта"},
-        {"И7", "И7. Выравниваниетекста "},
-        {"И8", "И8. Межстрочный интервал"},
-    };
-    return buttons;
-}
-
-MainMenu::MainMenu(const ScreenContext &context, std::function<bool(const QString &)> available,
+MainMenu::MainMenu(const ScreenContext &context, const QList<QuestionButton> &buttons,
                    QWidget *parent)
     : Screen(parent)
     , context_(context)
-    , available_(std::move(available))
 {
     setObjectName(QStringLiteral("Титул"));
     setFont(arialFont(9.75));
@@ -147,7 +111,7 @@ MainMenu::MainMenu(const ScreenContext &context, std::function<bool(const QStrin
     guard_ = new WindowsKeyGuard(context_.services, this);
     buildTitleStrip();
     buildTabs();
-    buildWorkArea();
+    buildWorkArea(buttons);
     connect(guard_, &WindowsKeyGuard::finished, keySink_, [this] { keySink_->setFocus(); });
     hide();
 }
@@ -204,7 +168,7 @@ void MainMenu::buildTabs()
     }
 }
 
-void MainMenu::buildWorkArea()
+void MainMenu::buildWorkArea(const QList<QuestionButton> &buttons)
 {
     workArea_ = new Picture(paintWorkArea, QSize(100, 100), this);
     workArea_->setObjectName(QStringLiteral("Picture3"));
@@ -227,13 +191,13 @@ void MainMenu::buildWorkArea()
                 paintButton(button, Colours::lavender);
         });
     }
-    for (const QuestionButton &question : questionButtons()) {
+    for (const QuestionButton &question : buttons) {
         const size_t l = static_cast<size_t>(sectionOfCode(question.code));
         List &list = lists_[l];
         auto *button = new QPushButton(question.caption, list.panel);
         button->setObjectName(questionButtonName(question.code));
         button->setFont(arialFont(8.25));
-        if (!available_(question.code)) {
+        if (!question.available) {
             button->setEnabled(false);
             Colours::setTextColour(button, QColor(150, 150, 150));
         }

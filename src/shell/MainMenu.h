@@ -12,7 +12,6 @@
 #include <QList>
 
 #include <array>
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -23,20 +22,20 @@ class FilteredLineEdit;
 class Picture;
 class WindowsKeyGuard;
 
+// A question's button: its code, its caption, and whether the question's
+// exercise is built (the others are disabled).
 struct QuestionButton {
     QString code;    // "К1"
     QString caption; // "К1. Кодировка  в Unicode"
+    bool available = true;
 };
-
-// The 28 questions in the order of their lists.
-const QList<QuestionButton> &questionButtons();
 
 class MainMenu : public Screen {
     Q_OBJECT
 public:
-    // `available` tells whether the exercise of a code is built; the buttons
-    // of the others are disabled.
-    MainMenu(const ScreenContext &context, std::function<bool(const QString &)> available,
+    // The buttons come in the order of their lists; each goes into the list
+    // of its code's section.
+    MainMenu(const ScreenContext &context, const QList<QuestionButton> &buttons,
              QWidget *parent = nullptr);
 
     // The activation routine, run at every showing of the menu.
@@ -73,14 +72,13 @@ private:
 
     void buildTitleStrip();
     void buildTabs();
-    void buildWorkArea();
+    void buildWorkArea(const QList<QuestionButton> &buttons);
     void hoverTab(int index);
     void clickTab(int index);
     void restAllButtons();
     void showOnlyList(int index);
 
     ScreenContext context_;
-    std::function<bool(const QString &)> available_;
     Picture *titleStrip_ = nullptr;       // `Picture1`
     Picture *logo_ = nullptr;             // `Image1`
     QLabel *title_ = nullptr;             // `Label1`

@@ -75,9 +75,10 @@ Screen *Stage::ensure(Screen *&screen, const ScreenFactory &factory)
 MainMenu *Stage::ensureMenu()
 {
     if (!menu_) {
-        menu_ = new MainMenu(
-            context(), [this](const QString &code) { return parts_.exercises.contains(code); },
-            this);
+        QList<QuestionButton> buttons;
+        for (const Question &question : std::as_const(parts_.questions))
+            buttons.append({question.code, question.caption, question.make != nullptr});
+        menu_ = new MainMenu(context(), buttons, this);
         connect(menu_, &MainMenu::questionChosen, this, &Stage::openExercise);
         connect(menu_, &MainMenu::resultsRequested, this, &Stage::openResultsFromMenu);
         connect(menu_, &MainMenu::helpRequested, this, &Stage::openHelpFromMenu);
@@ -85,14 +86,23 @@ MainMenu *Stage::ensureMenu()
     return menu_;
 }
 
+const Question *Stage::question(const QString &code) const
+{
+    for (const Question &question : parts_.questions) {
+        if (question.code == code)
+            return &question;
+    }
+    return nullptr;
+}
+
 ExerciseScreen *Stage::exerciseScreen(const QString &code)
 {
     if (ExerciseScreen *screen = exercises_.value(code))
         return screen;
-    const ExerciseFactory factory = parts_.exercises.value(code);
-    if (!factory)
+    const Question *question = this->question(code);
+    if (!question || !question->make)
         return nullptr;
-    auto *screen = new ExerciseScreen(context(), factory(), this);
+    auto *screen = new ExerciseScreen(context(), *question, question->make(), this);
     exercises_.insert(code, screen);
     return screen;
 }

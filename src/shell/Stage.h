@@ -5,7 +5,7 @@
 // then only hidden and shown), refuses every close request, and implements
 // the navigation between the screens.
 
-#include "exercise/Exercise.h"
+#include "exercise/Question.h"
 #include "log/ResultsLog.h"
 #include "pupil/PupilRecord.h"
 #include "screen/Navigator.h"
@@ -24,15 +24,14 @@ class MainMenu;
 class RegistrationScreen;
 class Screen;
 
-using ExerciseFactory = std::function<std::unique_ptr<Exercise>()>;
 using ScreenFactory = std::function<Screen *(const ScreenContext &context, QWidget *parent)>;
 
 // What the stage builds its screens from; the program's start-up fills it.
 struct StageParts {
-    QHash<QString, ExerciseFactory> exercises; // by code; missing ones are not built yet
-    ScreenFactory results;                     // `Результат`
-    ScreenFactory help;                        // `Справ`
-    ScreenFactory teacher;                     // `secret`
+    QList<Question> questions; // in the menu's order; a line without a factory is not built yet
+    ScreenFactory results;     // `Результат`
+    ScreenFactory help;        // `Справ`
+    ScreenFactory teacher;     // `secret`
 };
 
 class Stage : public QWidget, public Navigator {
@@ -84,10 +83,10 @@ protected:
 
 private:
     ScreenContext context();
+    const Question *question(const QString &code) const;
     MainMenu *ensureMenu();
     Screen *ensure(Screen *&screen, const ScreenFactory &factory);
     void bringToFront(Screen *screen);
-    void coverWithMenu(QWidget *from);
 
     std::unique_ptr<Services> services_;
     StageParts parts_;

@@ -2,6 +2,7 @@
 #include "support/TestSupport.h"
 
 #include "exercise/ExerciseScreen.h"
+#include "log/LogFormat.h"
 #include "log/ResultsLog.h"
 #include "screen/Colours.h"
 #include "shell/MainMenu.h"
@@ -41,8 +42,8 @@ struct Menu : AppRig {
     }
 };
 
-// The main menu alone on a stage of its own, with the questions that
-// `available` says are built.
+// The main menu alone on a stage of its own, with the catalogue's buttons;
+// those of the questions `available` rejects are not built.
 struct BareMenu {
     explicit BareMenu(std::function<bool(const QString &)> available =
                           [](const QString &) { return true; })
@@ -50,8 +51,10 @@ struct BareMenu {
         , log(pupil, *services->settings, *services->clock, QString())
     {
         stage.resize(1024, 768);
-        menu = new MainMenu(ScreenContext{*services, pupil, log, navigator}, std::move(available),
-                            &stage);
+        QList<QuestionButton> buttons;
+        for (const Question &question : Catalogue::questions())
+            buttons.append({question.code, question.caption, available(question.code)});
+        menu = new MainMenu(ScreenContext{*services, pupil, log, navigator}, buttons, &stage);
         stage.show();
         menu->show();
         menu->activate();
@@ -91,6 +94,39 @@ private slots:
         QCOMPARE(buttons.size(), 28);
         for (QPushButton *button : buttons)
             QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+    }
+
+    void everyQuestionOpensItsScreen()
+    {
+        // Each line of the catalogue: its button in its section's list, and
+        // the screen it opens, named by the code, headed by its section.
+        Menu app;
+        for (const Question &question : Catalogue::questions()) {
+            const QString &code = question.code;
+            const SectionNames &names = sectionNames(question.section());
+            hover(app.menuChild(names.tabPicture));
+            app.click("Титул", names.tabPicture + "2");
+            QCOMPARE(app.visibleLists(), QStringList{names.list});
+            auto *button = static_cast<QPushButton *>(app.menuChild(questionButtonName(code)));
+            QCOMPARE(button->text(), question.caption);
+            QVERIFY2(button->isVisible(), qPrintable(code));
+            app.click("Титул", questionButtonName(code));
+            auto *screen = qobject_cast<ExerciseScreen *>(app.screen(code));
+            QVERIFY2(screen && screen->isVisible(), qPrintable(code));
+            const QString &section = names.title;
+            QCOMPARE(
+                screen->findChild<QLabel *>(screen->exercise().traits().frame.headingName)->text(),
+                section + ", " + code);
+            QCOMPARE(app.child<QLabel>(code, "Вопросы")->text(), section);
+            const bool typed = screen->exercise().traits().kind == ExerciseKind::Typed;
+            QCOMPARE(screen->findChild<QWidget *>("Ответ") != nullptr, typed);
+            QCOMPARE(screen->findChild<QWidget *>("Ответы") != nullptr, !typed);
+            QVERIFY(!app.screen("Титул")->isEnabled());
+            app.click(code, "Вопросы"); // hidden until an answer, but it takes the click
+            QVERIFY2(screen->isHidden(), qPrintable(code));
+            QCOMPARE(app.visibleLists(), QStringList{names.list});
+        }
+        QCOMPARE(app.stage->pupil().TasksShown, qint16(LogFormat::questionCount));
     }
 
     void tabHoverUnhighlightsOnlyTheNeighbours()

@@ -5,7 +5,6 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "app/Startup.h"
 #include "exercise/ExerciseScreen.h"
 
 #include <QLineEdit>
@@ -22,7 +21,7 @@ private slots:
         AppRig app;
         app.registerPupil();
         int checked = 0;
-        for (const QString &code : registeredExercises()) {
+        for (const QString &code : Catalogue::codes()) {
             app.click(QStringLiteral("Титул"), code.left(1) + '_' + code.mid(1));
             auto *screen = qobject_cast<ExerciseScreen *>(app.screen(code));
             QVERIFY2(screen, qPrintable(code));

@@ -1,7 +1,6 @@
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
-#include "app/Startup.h"
 #include "exercise/ExerciseScreen.h"
 #include "shell/Stage.h"
 
@@ -215,7 +214,7 @@ private slots:
         AppRig app;
         app.registerPupil();
         RandomPupil pupil(app, seed);
-        const QStringList codes = registeredExercises();
+        const QStringList codes = Catalogue::codes();
         for (const QString &code : codes) {
             pupil.useScreen(code, events);
             if (QTest::currentTestFailed())

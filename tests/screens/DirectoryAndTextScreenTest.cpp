@@ -23,26 +23,15 @@ using namespace zorbiks::test;
 
 namespace {
 
-std::unique_ptr<Exercise> makeExercise(const QString &code)
-{
-    if (code == "И5")
-        return std::make_unique<DirectoryPath>();
-    if (code == "И6")
-        return std::make_unique<FontStyleName>();
-    if (code == "И7")
-        return std::make_unique<ParagraphAlignment>();
-    return std::make_unique<LineSpacing>();
-}
-
 int optionCount(const QString &code)
 {
     return code == "И6" ? 8 : 4;
 }
 
-struct Question : ExerciseRig {
+struct Rig : ExerciseRig {
     // Opens the screen with the given data sets drawn at its first showings.
-    explicit Question(const QString &code, QList<int> dataSets = {})
-        : ExerciseRig(makeExercise(code))
+    explicit Rig(const QString &code, QList<int> dataSets = {})
+        : ExerciseRig(questionOf(code))
         , count(optionCount(code))
     {
         for (int set : dataSets)
@@ -189,7 +178,7 @@ private slots:
         QFETCH(QString, code);
         QFETCH(int, dataSet);
         QFETCH(QString, token);
-        Question s(code, {dataSet});
+        Rig s(code, {dataSet});
         QCOMPARE(s.right(), dataSet);
         QVERIFY(!s.visible("Image1") && !s.visible("Повтор"));
         s.click(s.option(dataSet));
@@ -231,7 +220,7 @@ private slots:
         // Data set 3; options 1 and 2 first.
         QFETCH(QString, code);
         QFETCH(QString, log);
-        Question s(code, {3});
+        Rig s(code, {3});
         const bool two = code == "И5";
         s.click(s.option(1));
         QCOMPARE(s.fakes.sounds->played.last(), QStringLiteral("нет"));
@@ -266,7 +255,7 @@ private slots:
         // A task answered after a wrong click, `Повтор`, one answered at once,
         // `Повтор` again, one more at once, then the exit cross.
         QFETCH(QString, code);
-        Question s(code, {1, 2, 3});
+        Rig s(code, {1, 2, 3});
         s.click(s.option(4));
         s.click(s.option(1));
         s.click("Повтор");
@@ -297,7 +286,7 @@ private slots:
     void everyDataSetOncePerCycle()
     {
         QFETCH(QString, code);
-        Question s(code);
+        Rig s(code);
         // What the screen shows, read from its widgets.
         const auto shown = [&] {
             if (code == "И5")
@@ -356,7 +345,7 @@ private slots:
         QFETCH(QString, heading);
         QFETCH(QString, taskLabel);
         QFETCH(QString, taskText);
-        Question s(code);
+        Rig s(code);
         QCOMPARE(s.text(heading), "Информационные технологии, " + code);
         QVERIFY(s.text(taskLabel).startsWith(taskText));
         QCOMPARE(s.text("Вопросы"), QStringLiteral("Информационные технологии"));
@@ -389,7 +378,7 @@ private slots:
         QFETCH(QString, code);
         QFETCH(bool, restsOthers);
         QFETCH(QString, restFrame);
-        Question s(code, {1});
+        Rig s(code, {1});
         const auto colour = [&](const QString &name) {
             return Colours::backgroundOf(s.find(name));
         };
@@ -450,7 +439,7 @@ private slots:
     void directoryRightPathIsTwoUpAndOneDown()
     {
         QFETCH(int, dataSet);
-        Question s("И5", {dataSet});
+        Rig s("И5", {dataSet});
         // The drive letters differ (Latin and Cyrillic) but look alike.
         QString reached = upTwiceAndDown(s.text("зад2"), s.text("зад3"));
         QCOMPARE(reached.left(1), QStringLiteral("C"));
@@ -470,7 +459,7 @@ private slots:
 
     void directoryWrongClicksRemoveTheirPaths()
     {
-        Question s("И5", {3});
+        Rig s("И5", {3});
         s.click("о1");
         QVERIFY(!s.visible("Отв1") && s.visible("о1") && !s.enabled("о1"));
         s.click("о2");
@@ -506,7 +495,7 @@ private slots:
     void styleOptionNamesTheSamplesFont()
     {
         QFETCH(QList<int>, dataSets);
-        Question s("И6", dataSets);
+        Rig s("И6", dataSets);
         for (qsizetype i = 1; i < dataSets.size(); ++i)
             s.open();
         const FontStyle drawn = fontStyleOf(s.sample("зад2")->font());
@@ -530,7 +519,7 @@ private slots:
         QFETCH(int, dataSet);
         QFETCH(int, wrong);
         QFETCH(QString, log);
-        Question s("И6", {dataSet});
+        Rig s("И6", {dataSet});
         s.click(s.option(wrong));
         QCOMPARE(s.logText(), log);
         QVERIFY(s.visible("Пояснение"));
@@ -538,7 +527,7 @@ private slots:
 
     void styleSevenWrongClicksThenRight()
     {
-        Question s("И6", {6});
+        Rig s("И6", {6});
         for (int n : {1, 2, 3, 4, 5, 7, 8})
             s.click(s.option(n));
         for (int n : {1, 2, 3, 4, 5, 7, 8})
@@ -555,7 +544,7 @@ private slots:
 
     void styleExamplesShowTheirStyles()
     {
-        Question s("И6");
+        Rig s("И6");
         for (int n = 1; n <= 8; ++n) {
             SampleText *example = s.sample(QStringLiteral("пример%1").arg(n));
             QVERIFY2(styleNamed(example->text()) == fontStyleOf(example->font()),
@@ -581,7 +570,7 @@ private slots:
     {
         QFETCH(QList<int>, dataSets);
         QFETCH(QString, sample);
-        Question s("И7", dataSets);
+        Rig s("И7", dataSets);
         for (qsizetype i = 1; i < dataSets.size(); ++i)
             s.open();
         const QString other = sample == "зад2" ? "зад3" : "зад2";
@@ -592,7 +581,7 @@ private slots:
 
     void alignmentExamplesShareTheirWidth()
     {
-        Question s("И7");
+        Rig s("И7");
         const int width = s.find("пример1")->width();
         for (int n = 2; n <= 4; ++n)
             QCOMPARE(s.find(QStringLiteral("пример%1").arg(n))->width(), width);
@@ -620,7 +609,7 @@ private slots:
         QFETCH(QList<int>, dataSets);
         QFETCH(double, twips);
         QFETCH(double, factor);
-        Question s("И8", dataSets);
+        Rig s("И8", dataSets);
         for (qsizetype i = 1; i < dataSets.size(); ++i)
             s.open();
         QCOMPARE(s.sample("зад2")->font().pointSizeF(), 9.75);

@@ -343,7 +343,7 @@ class PhotoSizeScreenTest : public QObject {
 private slots:
     void wrongClicksThenTheRightOne()
     {
-        ExerciseRig k3(std::make_unique<PhotoSize>());
+        ExerciseRig k3(questionOf<PhotoSize>());
         k3.open();
         const auto &model = static_cast<const PhotoSize &>(k3.screen->exercise()).model();
         QCOMPARE(k3.text("Заголовок"), QStringLiteral("Кодирование информации, К3"));
@@ -379,7 +379,7 @@ private slots:
 
     void placementAndPhotographChangeEveryTask()
     {
-        ExerciseRig k3(std::make_unique<PhotoSize>());
+        ExerciseRig k3(questionOf<PhotoSize>());
         k3.open();
         const auto &model = static_cast<const PhotoSize &>(k3.screen->exercise()).model();
         for (int i = 0; i < 8; ++i) {
@@ -398,7 +398,7 @@ private slots:
 
     void hoverRestsTheOtherOptions()
     {
-        ExerciseRig k3(std::make_unique<PhotoSize>());
+        ExerciseRig k3(questionOf<PhotoSize>());
         k3.open();
         hover(k3.find("Отв1"));
         QCOMPARE(Colours::backgroundOf(k3.find("Отв1")), Colours::lightBlue);

@@ -15,14 +15,14 @@ using namespace zorbiks::test;
 
 namespace {
 
-template <typename T> struct Question : QuestionRig<T> {
+template <typename T> struct Rig : QuestionRig<T> {
     using QuestionRig<T>::QuestionRig;
     QString option(int number) const { return QStringLiteral("Отв%1").arg(number); }
 };
 
-using Condition = Question<CompoundCondition>;
-using Turtle = Question<TurtleFigure>;
-using Chart = Question<SpreadsheetChart>;
+using Condition = Rig<CompoundCondition>;
+using Turtle = Rig<TurtleFigure>;
+using Chart = Rig<SpreadsheetChart>;
 
 } // namespace
 

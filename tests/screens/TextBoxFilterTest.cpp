@@ -26,11 +26,7 @@ namespace {
 class Transliterating final : public Exercise {
 public:
     Transliterating()
-        : Exercise([] {
-            ExerciseTraits traits;
-            traits.code = QStringLiteral("К2");
-            return traits;
-        }())
+        : Exercise({})
     {}
     void buildView(ExerciseView &) override {}
     void drawTask(RandomSource &) override {}
@@ -71,7 +67,7 @@ class TextBoxFilterTest : public QObject {
 private slots:
     void everyPasteIntoTheAnswerBoxIsFiltered()
     {
-        ExerciseRig k1(std::make_unique<UnicodeVolume>());
+        ExerciseRig k1(questionOf<UnicodeVolume>());
         k1.open();
         auto *box = k1.find<QLineEdit>(QStringLiteral("Ответ"));
         QGuiApplication::clipboard()->setText(QStringLiteral("1 2a3-"));
@@ -143,7 +139,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(quint32, scanCode);
         QFETCH(QString, expected);
-        ExerciseRig screen(std::make_unique<Transliterating>());
+        ExerciseRig screen(questionOf(QStringLiteral("К2")), std::make_unique<Transliterating>());
         screen.open();
         screen.pupil.LastKeyDown = static_cast<qint16>(keyBefore);
         auto *box = screen.find<QLineEdit>(QStringLiteral("Ответ"));

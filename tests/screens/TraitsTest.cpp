@@ -55,26 +55,23 @@ private:
     Filter filter_;
 };
 
-ExerciseTraits typed(const QString &code)
+ExerciseTraits typed()
 {
-    ExerciseTraits traits;
-    traits.code = code;
-    return traits;
+    return {};
 }
 
-ExerciseTraits choice(const QString &code)
+ExerciseTraits choice()
 {
-    ExerciseTraits traits;
-    traits.code = code;
-    traits.kind = ExerciseKind::Choice;
-    traits.explanationCaptions = {" Пояснение 1", " Пояснение 2"};
-    traits.explanationSizes = {{10400, 600}, {10400, 600}};
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.explanationCaptions = {" Пояснение 1", " Пояснение 2"},
+                      .explanationSizes = {{10400, 600}, {10400, 600}}}};
 }
 
+// A probe on the screen of the question `code`.
 struct Rig : ExerciseRig {
-    explicit Rig(ExerciseTraits traits, Filter filter = {})
-        : ExerciseRig(std::make_unique<Probe>(std::move(traits), std::move(filter)))
+    Rig(const QString &code, ExerciseTraits traits, Filter filter = {})
+        : ExerciseRig(questionOf(code),
+                      std::make_unique<Probe>(std::move(traits), std::move(filter)))
     {
         open();
     }
@@ -113,12 +110,12 @@ private slots:
         QFETCH(bool, correctAfterWrong);
         QFETCH(QString, log);
         QFETCH(QString, wrongList);
-        ExerciseTraits traits = typed(code);
-        traits.correctTokenBlank = blankTokens;
-        traits.wrongTokenBlank = blankTokens;
-        traits.repeatEntryLeadingBlank = repeatBlank;
-        traits.logCorrectAfterWrong = correctAfterWrong;
-        Rig rig(traits);
+        ExerciseTraits traits = typed();
+        traits.log = {.correctBlank = blankTokens,
+                      .wrongBlank = blankTokens,
+                      .correctAfterWrong = correctAfterWrong};
+        traits.lists.repeatLeadingBlank = repeatBlank;
+        Rig rig(code, traits);
         rig.answer("1");
         rig.answer("42");
         rig.click("Повтор");
@@ -130,26 +127,25 @@ private slots:
         QCOMPARE(rig.pupil.CorrectTotal, qint16(1));
     }
 
-    void giveUpWithLeadingBlankAndWithoutToken()
+    void giveUpWithLeadingBlank()
     {
-        ExerciseTraits traits = typed("П3");
-        traits.giveUpEntryLeadingBlank = true;
-        traits.giveUpLogged = false;
-        Rig rig(traits);
+        ExerciseTraits traits = typed();
+        traits.lists.giveUpLeadingBlank = true;
+        Rig rig("П3", traits);
         rig.answer("7");
         rig.click("Сдаюсь");
         QCOMPARE(rig.pupil.WrongList, QStringLiteral(" П3/1/0 "));
-        QCOMPARE(rig.logText(), QStringLiteral(" П3 - нет, "));
+        QCOMPARE(rig.logText(), QStringLiteral(" П3 - нет,  П3 - пропуск, "));
         QCOMPARE(rig.navigator.calls.last(), QStringLiteral("leaveToMenu про show"));
     }
 
     void exitCrossSoundAndMenuExtras()
     {
-        ExerciseTraits traits = typed("Л4");
-        traits.resultsIconSound = "click2";
-        traits.menuEnablesPictures = true;
-        traits.menuShowsPicture = "логика";
-        Rig rig(traits);
+        ExerciseTraits traits = typed();
+        traits.leaving = {.menuEnablesPictures = true,
+                          .menuShowsPicture = "логика",
+                          .resultsIconSound = "click2"};
+        Rig rig("Л4", traits);
         rig.answer("42");
         rig.click("Image1");
         QCOMPARE(rig.fakes.sounds->played.last(), QStringLiteral("click2"));
@@ -163,9 +159,9 @@ private slots:
 
     void ctrlOrAltGoesStraightToTheResults()
     {
-        ExerciseTraits traits = typed("И2");
-        traits.ctrlAltToResults = true;
-        Rig rig(traits);
+        ExerciseTraits traits = typed();
+        traits.typed.ctrlAltToResults = true;
+        Rig rig("И2", traits);
         auto *box = rig.find<QLineEdit>("Ответ");
         rig.answer("1");
         rig.answer("2");
@@ -182,7 +178,7 @@ private slots:
     void keyFilterWarnings()
     {
         // A warning that lets the character through, with a layout switch …
-        Rig keeps(typed("К2"), [](ushort code) {
+        Rig keeps("К2", typed(), [](ushort code) {
             return KeyVerdict{code, code == 'x' ? QString("Только заглавные!") : QString(),
                               KeyboardLayoutKind::Russian};
         });
@@ -193,7 +189,7 @@ private slots:
         QCOMPARE(keeps.fakes.keyboardLayout->switches, QList{KeyboardLayoutKind::Russian});
 
         // … and one that discards it, and a replacement.
-        Rig drops(typed("К6"), [](ushort code) {
+        Rig drops("К6", typed(), [](ushort code) {
             if (code == 'x')
                 return KeyVerdict{0, QString("Двоичное число состоит из нулей и единиц!"), {}};
             return KeyVerdict{code == 'y' ? ushort('1') : code, {}, {}};
@@ -205,7 +201,7 @@ private slots:
 
     void choiceScreenRightAfterThreeWrong()
     {
-        Rig rig(choice("И5"));
+        Rig rig("И5", choice());
         for (int option : {1, 2, 4}) {
             rig.click(QString("Отв%1").arg(option));
             QVERIFY(!rig.enabled(QString("Отв%1").arg(option)));
@@ -232,10 +228,10 @@ private slots:
 
     void choiceScreenHidesWhatAWrongClickRemoves()
     {
-        ExerciseTraits traits = choice("Л2");
-        traits.wrongHidesOption = true;
-        traits.wrongHidesCompanion = true;
-        Rig rig(traits);
+        ExerciseTraits traits = choice();
+        traits.choice.wrongHidesOption = true;
+        traits.choice.wrongHidesCompanion = true;
+        Rig rig("Л2", traits);
         rig.click("Отв1");
         QVERIFY(!rig.visible("Отв1"));
         QVERIFY(!rig.visible("Отв11"));
@@ -256,11 +252,11 @@ private slots:
     void optionHoverColours()
     {
         QFETCH(bool, restOthers);
-        ExerciseTraits traits = choice("И6");
-        traits.optionHoverColour = Colours::optionBlue;
-        traits.optionRestOpaque = true;
-        traits.hoverRestsOtherOptions = restOthers;
-        Rig rig(traits);
+        ExerciseTraits traits = choice();
+        traits.choice.hoverColour = Colours::optionBlue;
+        traits.choice.restOpaque = true;
+        traits.choice.hoverRestsOthers = restOthers;
+        Rig rig("И6", traits);
         hover(rig.find("Отв1"));
         hover(rig.find("Отв2"));
         QCOMPARE(Colours::backgroundOf(rig.find("Отв2")), Colours::optionBlue);
@@ -278,7 +274,7 @@ private slots:
 
     void navigationAndButtonHover()
     {
-        Rig rig(typed("К1"));
+        Rig rig("К1", typed());
         hover(rig.find("ОК"));
         QCOMPARE(Colours::backgroundOf(rig.find("ОК")), Colours::lightBlue);
         rig.answer("42");

@@ -111,14 +111,26 @@ QString fileText1251(const QString &path)
     return decoder.decode(fileBytes(path));
 }
 
-ExerciseRig::ExerciseRig(std::unique_ptr<Exercise> exercise)
+const Question &questionOf(const QString &code)
+{
+    const Question *question = Catalogue::find(code);
+    if (!question)
+        qFatal("no question %s", qPrintable(code));
+    return *question;
+}
+
+ExerciseRig::ExerciseRig(const Question &question)
+    : ExerciseRig(question, question.make())
+{}
+
+ExerciseRig::ExerciseRig(const Question &question, std::unique_ptr<Exercise> exercise)
     : services(fakes.take())
     , logPath(folder.filePath(QStringLiteral("log.txt")))
     , log(pupil, *services->settings, *services->clock, logPath,
           folder.filePath(QStringLiteral("spool")))
 {
     stage.resize(1024, 768);
-    screen = new ExerciseScreen(ScreenContext{*services, pupil, log, navigator},
+    screen = new ExerciseScreen(ScreenContext{*services, pupil, log, navigator}, question,
                                 std::move(exercise), &stage);
     stage.show();
     navigator.onRepeat = [this](const QString &) { open(); };

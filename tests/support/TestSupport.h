@@ -10,6 +10,7 @@
 #include "platform/FakeServices.h"
 #include "pupil/PupilRecord.h"
 #include "screen/Navigator.h"
+#include "tasks/Catalogue.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -64,8 +65,23 @@ QByteArray fileBytes(const QString &path);
 // The log file decoded from Windows-1251.
 QString fileText1251(const QString &path);
 
+// The catalogue's line of a code, and the line whose factory makes an
+// exercise of type T.
+const Question &questionOf(const QString &code);
+template <typename T> const Question &questionOf()
+{
+    for (const Question &question : Catalogue::questions()) {
+        if (question.make == &makeExercise<T>)
+            return question;
+    }
+    qFatal("no question makes this exercise");
+}
+
 struct ExerciseRig {
-    explicit ExerciseRig(std::unique_ptr<Exercise> exercise);
+    // The screen of a catalogue line with the exercise the line makes …
+    explicit ExerciseRig(const Question &question);
+    // … or with an exercise of the test's own.
+    ExerciseRig(const Question &question, std::unique_ptr<Exercise> exercise);
     ~ExerciseRig();
 
     // What the stage does when it opens the screen: show, then activate.
@@ -102,7 +118,7 @@ struct ExerciseRig {
 // (each out of `count`) drawn at its first showings.
 template <typename T> struct QuestionRig : ExerciseRig {
     explicit QuestionRig(const QList<int> &variants = {}, int count = 4)
-        : ExerciseRig(std::make_unique<T>())
+        : ExerciseRig(questionOf<T>())
     {
         for (int variant : variants)
             fakes.random->scriptDraw(variant, count);

@@ -15,10 +15,8 @@ namespace {
 
 ExerciseTraits binaryAdditionTraits()
 {
-    ExerciseTraits traits = numberTraits(
-        QStringLiteral("К10"), {QStringLiteral(" Пояснение1"), QStringLiteral("Пояснение2")});
-    traits.explanationSizes = {{10400, 1500}, {10400, 600}};
-    return traits;
+    return numberTraits({QStringLiteral(" Пояснение1"), QStringLiteral("Пояснение2")},
+                        {{10400, 1500}, {10400, 600}});
 }
 
 } // namespace

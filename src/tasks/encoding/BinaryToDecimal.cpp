@@ -15,9 +15,7 @@ namespace {
 
 ExerciseTraits binaryToDecimalTraits()
 {
-    ExerciseTraits traits = numberTraits(QStringLiteral("К7"), {QStringLiteral(" Пояснение")});
-    traits.explanationSizes = {{10400, 1800}};
-    return traits;
+    return numberTraits({QStringLiteral(" Пояснение")}, {{10400, 1800}});
 }
 
 } // namespace

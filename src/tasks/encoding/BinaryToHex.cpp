@@ -16,15 +16,13 @@ namespace {
 
 ExerciseTraits binaryToHexTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("К8");
-    traits.headingName = QStringLiteral("Label20");
-    traits.taskSize = {10400, 500};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение1"), QStringLiteral("Пояснение2")};
-    traits.explanationSizes = {{10400, 2000}, {10400, 1300}};
-    traits.repeatEntryLeadingBlank = true;
-    traits.focusKeySinkAfterCorrect = false;
-    return traits;
+    return {.frame = {.headingName = QStringLiteral("Label20"),
+                      .taskSize = {10400, 500},
+                      .explanationCaptions = {QStringLiteral(" Пояснение1"),
+                                              QStringLiteral("Пояснение2")},
+                      .explanationSizes = {{10400, 2000}, {10400, 1300}}},
+            .lists = {.repeatLeadingBlank = true},
+            .typed = {.focusKeySinkAfterCorrect = false}};
 }
 
 } // namespace

@@ -16,9 +16,7 @@ namespace {
 
 ExerciseTraits decimalToBinaryTraits()
 {
-    ExerciseTraits traits = numberTraits(QStringLiteral("К6"), {QStringLiteral(" Пояснение")});
-    traits.explanationSizes = {{10400, 2000}};
-    return traits;
+    return numberTraits({QStringLiteral(" Пояснение")}, {{10400, 2000}});
 }
 
 } // namespace

@@ -15,10 +15,8 @@ namespace {
 
 ExerciseTraits hexToBinaryTraits()
 {
-    ExerciseTraits traits = numberTraits(
-        QStringLiteral("К9"), {QStringLiteral(" Пояснение1"), QStringLiteral("Пояснение2")});
-    traits.explanationSizes = {{10400, 1800}, {10400, 1000}};
-    return traits;
+    return numberTraits({QStringLiteral(" Пояснение1"), QStringLiteral("Пояснение2")},
+                        {{10400, 1800}, {10400, 1000}});
 }
 
 } // namespace

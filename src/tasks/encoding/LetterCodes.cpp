@@ -16,13 +16,10 @@ namespace {
 
 ExerciseTraits letterCodesTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("К11");
-    traits.headingName = QStringLiteral("Label20");
-    traits.taskSize = {10400, 1700};
-    traits.explanationSizes = {{10400, 450}};
-    traits.focusKeySinkAfterCorrect = false;
-    return traits;
+    return {.frame = {.headingName = QStringLiteral("Label20"),
+                      .taskSize = {10400, 1700},
+                      .explanationSizes = {{10400, 450}}},
+            .typed = {.focusKeySinkAfterCorrect = false}};
 }
 
 } // namespace

@@ -16,13 +16,10 @@ namespace {
 
 ExerciseTraits megabyteVolumeTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("К4");
-    traits.headingName = QStringLiteral("Label22");
-    traits.taskSize = {10400, 700};
-    traits.explanationSizes = {{10400, 1000}};
-    traits.focusKeySinkAfterCorrect = false;
-    return traits;
+    return {.frame = {.headingName = QStringLiteral("Label22"),
+                      .taskSize = {10400, 700},
+                      .explanationSizes = {{10400, 1000}}},
+            .typed = {.focusKeySinkAfterCorrect = false}};
 }
 
 // The explanation, one line per step of the reasoning; the exponents of its

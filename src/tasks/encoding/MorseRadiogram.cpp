@@ -15,13 +15,10 @@ namespace {
 
 ExerciseTraits morseRadiogramTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("К2");
-    traits.headingName = QStringLiteral("Label20");
-    traits.taskSize = {10400, 2400};
-    traits.explanationSizes = {{10400, 500}};
-    traits.giveUpToolTip = QString();
-    return traits;
+    return {.frame = {.headingName = QStringLiteral("Label20"),
+                      .taskSize = {10400, 2400},
+                      .explanationSizes = {{10400, 500}}},
+            .typed = {.giveUpToolTip = QString()}};
 }
 
 } // namespace

@@ -17,17 +17,14 @@ const QColor numberGreen{0, 128, 0};
 
 } // namespace
 
-ExerciseTraits numberTraits(const QString &code, const QStringList &captions)
+ExerciseTraits numberTraits(const QStringList &captions, const QList<QSizeF> &sizes)
 {
-    ExerciseTraits traits;
-    traits.code = code;
-    traits.kind = ExerciseKind::Typed;
-    traits.headingName = QStringLiteral("Label20");
-    traits.explanationCaptions = captions;
-    traits.taskSize = {10400, 700};
-    traits.repeatEntryLeadingBlank = true;
-    traits.focusKeySinkAfterCorrect = false;
-    return traits;
+    return {.frame = {.headingName = QStringLiteral("Label20"),
+                      .taskSize = {10400, 700},
+                      .explanationCaptions = captions,
+                      .explanationSizes = sizes},
+            .lists = {.repeatLeadingBlank = true},
+            .typed = {.focusKeySinkAfterCorrect = false}};
 }
 
 NumberExercise::NumberExercise(ExerciseTraits traits, const QList<NumberRow> &rows, Filter filter)

@@ -14,9 +14,10 @@ namespace zorbiks {
 
 class GapLabel;
 
-// The traits those questions share; one explanation caption gives the
-// frame `Пояснение`, two give `Пояснение1` and `Пояснение2`.
-ExerciseTraits numberTraits(const QString &code, const QStringList &captions);
+// The traits those questions share, with their explanation frames: one
+// caption gives the frame `Пояснение`, two give `Пояснение1` and
+// `Пояснение2`; one designed size per frame.
+ExerciseTraits numberTraits(const QStringList &captions, const QList<QSizeF> &sizes);
 
 class NumberExercise : public Exercise {
 public:

@@ -14,17 +14,13 @@ namespace {
 
 ExerciseTraits photoSizeTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("К3");
-    traits.kind = ExerciseKind::Choice;
-    traits.taskSize = {10400, 800};
-    traits.answersSize = {9000, 700};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение 1"), QStringLiteral(" Пояснение 2")};
-    traits.explanationSizes = {{10400, 700}, {10400, 700}};
-    traits.menuEnablesPictures = true;
-    traits.menuShowsPicture = QStringLiteral("логика");
-    traits.hoverRestsOtherOptions = true;
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.taskSize = {10400, 800},
+                      .explanationCaptions = {QStringLiteral(" Пояснение 1"),
+                                              QStringLiteral(" Пояснение 2")},
+                      .explanationSizes = {{10400, 700}, {10400, 700}}},
+            .choice = {.size = {9000, 700}, .hoverRestsOthers = true},
+            .leaving = {.menuEnablesPictures = true, .menuShowsPicture = QStringLiteral("логика")}};
 }
 
 } // namespace

@@ -14,14 +14,12 @@ namespace {
 
 ExerciseTraits transferSizeTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("К5");
-    traits.taskSize = {10400, 800};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение1"), QStringLiteral(" Пояснение2")};
-    traits.explanationSizes = {{10400, 500}, {10400, 500}};
-    traits.repeatEntryLeadingBlank = true;
-    traits.focusKeySinkAfterCorrect = false;
-    return traits;
+    return {.frame = {.taskSize = {10400, 800},
+                      .explanationCaptions = {QStringLiteral(" Пояснение1"),
+                                              QStringLiteral(" Пояснение2")},
+                      .explanationSizes = {{10400, 500}, {10400, 500}}},
+            .lists = {.repeatLeadingBlank = true},
+            .typed = {.focusKeySinkAfterCorrect = false}};
 }
 
 } // namespace

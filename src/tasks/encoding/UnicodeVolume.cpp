@@ -14,14 +14,10 @@ namespace {
 
 ExerciseTraits unicodeVolumeTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("К1");
-    traits.kind = ExerciseKind::Typed;
-    traits.taskSize = {10400, 1000};
-    traits.explanationSizes = {{10400, 650}};
-    traits.repeatEntryLeadingBlank = true;
-    traits.keySinkLeft = -3000;
-    return traits;
+    return {.frame = {.taskSize = {10400, 1000},
+                      .explanationSizes = {{10400, 650}},
+                      .keySinkLeft = -3000},
+            .lists = {.repeatLeadingBlank = true}};
 }
 
 } // namespace

@@ -21,22 +21,19 @@ namespace {
 
 ExerciseTraits directoryPathTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("И5");
-    traits.kind = ExerciseKind::Choice;
-    traits.headingName = QStringLiteral("Label6");
-    traits.answersCaption = QStringLiteral("Номера ответов");
-    traits.taskSize = {10400, 3100};
-    traits.answersSize = {3400, 720};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение1"), QStringLiteral(" Пояснение2")};
-    traits.explanationSizes = {{10400, 1000}, {10400, 720}};
-    traits.correctTokenBlank = false;
-    traits.wrongTokenBlank = false;
-    traits.wrongHidesCompanion = true;
-    traits.optionHoverColour = Colours::optionBlue;
-    traits.optionRestOpaque = true;
-    traits.menuShowsPicture = QStringLiteral("инфор");
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.headingName = QStringLiteral("Label6"),
+                      .taskSize = {10400, 3100},
+                      .explanationCaptions = {QStringLiteral(" Пояснение1"),
+                                              QStringLiteral(" Пояснение2")},
+                      .explanationSizes = {{10400, 1000}, {10400, 720}}},
+            .log = {.correctBlank = false, .wrongBlank = false},
+            .choice = {.caption = QStringLiteral("Номера ответов"),
+                       .size = {3400, 720},
+                       .wrongHidesCompanion = true,
+                       .hoverColour = Colours::optionBlue,
+                       .restOpaque = true},
+            .leaving = {.menuShowsPicture = QStringLiteral("инфор")}};
 }
 
 QFont valueFont()

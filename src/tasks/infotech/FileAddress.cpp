@@ -14,18 +14,13 @@ namespace {
 
 ExerciseTraits fileAddressTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("И3");
-    traits.kind = ExerciseKind::Typed;
-    traits.headingName = QStringLiteral("Label20");
-    traits.taskSize = {10400, 2600};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение1"), QStringLiteral(" Пояснение2")};
-    traits.explanationSizes = {{10400, 1000}, {10400, 800}};
-    traits.correctTokenBlank = false;
-    traits.wrongTokenBlank = false;
-    traits.logCorrectAfterWrong = true;
-    traits.focusKeySinkAfterCorrect = false;
-    return traits;
+    return {.frame = {.headingName = QStringLiteral("Label20"),
+                      .taskSize = {10400, 2600},
+                      .explanationCaptions = {QStringLiteral(" Пояснение1"),
+                                              QStringLiteral(" Пояснение2")},
+                      .explanationSizes = {{10400, 1000}, {10400, 800}}},
+            .log = {.correctBlank = false, .wrongBlank = false, .correctAfterWrong = true},
+            .typed = {.focusKeySinkAfterCorrect = false}};
 }
 
 QString gap(int blanks)

@@ -13,19 +13,15 @@ namespace {
 
 ExerciseTraits fontStyleTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("И6");
-    traits.kind = ExerciseKind::Choice;
-    traits.answersCaption = QStringLiteral("Ответы");
-    traits.taskSize = {10400, 1400};
-    traits.answersSize = {7000, 1900};
-    traits.explanationSizes = {{10400, 1300}};
-    traits.optionHoverColour = Colours::optionBlue;
-    traits.optionRestOpaque = true;
-    traits.hoverRestsOtherOptions = true;
-    traits.taskHoverRestsOptions = true;
-    traits.menuShowsPicture = QStringLiteral("инфор");
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.taskSize = {10400, 1400}, .explanationSizes = {{10400, 1300}}},
+            .choice = {.caption = QStringLiteral("Ответы"),
+                       .size = {7000, 1900},
+                       .hoverColour = Colours::optionBlue,
+                       .restOpaque = true,
+                       .hoverRestsOthers = true,
+                       .taskHoverRests = true},
+            .leaving = {.menuShowsPicture = QStringLiteral("инфор")}};
 }
 
 const FontStyle regular{};
@@ -113,13 +109,15 @@ void FontStyleName::drawTask(RandomSource &random)
     setFontStyle(sample_, model_.current().style);
 }
 
-QString FontStyleName::logToken(Attempt attempt, int option) const
+bool FontStyleName::tokenBlank(Attempt attempt, int option) const
 {
     // о1 logs both without the blank, о2 only its right answer.
-    const bool blank = attempt == Attempt::Correct ? option > 2 : option > 1;
-    return attempt == Attempt::Correct
-               ? (blank ? QStringLiteral(" И6 - да, ") : QStringLiteral(" И6 - да,"))
-               : (blank ? QStringLiteral(" И6 - нет, ") : QStringLiteral(" И6 - нет,"));
+    switch (attempt) {
+    case Attempt::Correct: return option > 2;
+    case Attempt::Wrong: return option > 1;
+    case Attempt::GiveUp: return true;
+    }
+    return true;
 }
 
 } // namespace zorbiks

@@ -38,7 +38,7 @@ public:
     void drawTask(RandomSource &random) override;
     int correctOption() const override { return model_.dataSet(); }
     // The tokens of the first two options end without the blank the others have.
-    QString logToken(Attempt attempt, int option) const override;
+    bool tokenBlank(Attempt attempt, int option) const override;
 
     const FontStyleModel &model() const { return model_; }
 

@@ -14,17 +14,10 @@ namespace {
 
 ExerciseTraits formulaCellTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("И2");
-    traits.kind = ExerciseKind::Typed;
-    traits.taskSize = {10400, 2300};
-    traits.explanationSizes = {{10400, 800}};
-    traits.correctTokenBlank = false;
-    traits.wrongTokenBlank = false;
-    traits.repeatEntryLeadingBlank = true;
-    traits.focusKeySinkAfterCorrect = false;
-    traits.ctrlAltToResults = true;
-    return traits;
+    return {.frame = {.taskSize = {10400, 2300}, .explanationSizes = {{10400, 800}}},
+            .log = {.correctBlank = false, .wrongBlank = false},
+            .lists = {.repeatLeadingBlank = true},
+            .typed = {.focusKeySinkAfterCorrect = false, .ctrlAltToResults = true}};
 }
 
 } // namespace

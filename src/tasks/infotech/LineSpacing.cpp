@@ -52,17 +52,13 @@ namespace {
 
 ExerciseTraits lineSpacingTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("И8");
-    traits.kind = ExerciseKind::Choice;
-    traits.answersCaption = QStringLiteral("Ответы");
-    traits.taskSize = {10400, 2300};
-    traits.answersSize = {4400, 700};
-    traits.explanationSizes = {{10400, 600}};
-    traits.optionHoverColour = Colours::optionBlue;
-    traits.optionRestOpaque = true;
-    traits.menuShowsPicture = QStringLiteral("инфор");
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.taskSize = {10400, 2300}, .explanationSizes = {{10400, 600}}},
+            .choice = {.caption = QStringLiteral("Ответы"),
+                       .size = {4400, 700},
+                       .hoverColour = Colours::optionBlue,
+                       .restOpaque = true},
+            .leaving = {.menuShowsPicture = QStringLiteral("инфор")}};
 }
 
 const double samplePoints = 9.75;

@@ -16,18 +16,14 @@ namespace {
 
 ExerciseTraits paragraphAlignmentTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("И7");
-    traits.kind = ExerciseKind::Choice;
-    traits.answersCaption = QStringLiteral("Ответы");
-    traits.taskSize = {10400, 1800};
-    traits.answersSize = {3400, 1850};
-    traits.explanationSizes = {{10400, 1500}};
-    traits.optionHoverColour = Colours::optionBlue;
-    traits.optionRestOpaque = true;
-    traits.hoverRestsOtherOptions = true;
-    traits.menuShowsPicture = QStringLiteral("инфор");
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.taskSize = {10400, 1800}, .explanationSizes = {{10400, 1500}}},
+            .choice = {.caption = QStringLiteral("Ответы"),
+                       .size = {3400, 1850},
+                       .hoverColour = Colours::optionBlue,
+                       .restOpaque = true,
+                       .hoverRestsOthers = true},
+            .leaving = {.menuShowsPicture = QStringLiteral("инфор")}};
 }
 
 // A box of black text on white with a thin border.

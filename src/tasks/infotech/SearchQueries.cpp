@@ -15,16 +15,11 @@ namespace {
 
 ExerciseTraits searchQueriesTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("И4");
-    traits.kind = ExerciseKind::Typed;
-    traits.headingName = QStringLiteral("Label20");
-    traits.taskSize = {10400, 2300};
-    traits.explanationSizes = {{10400, 1100}};
-    traits.correctTokenBlank = false;
-    traits.wrongTokenBlank = false;
-    traits.focusKeySinkAfterCorrect = false;
-    return traits;
+    return {.frame = {.headingName = QStringLiteral("Label20"),
+                      .taskSize = {10400, 2300},
+                      .explanationSizes = {{10400, 1100}}},
+            .log = {.correctBlank = false, .wrongBlank = false},
+            .typed = {.focusKeySinkAfterCorrect = false}};
 }
 
 const QString andGap = QStringLiteral("    ");

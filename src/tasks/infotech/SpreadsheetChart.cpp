@@ -21,22 +21,19 @@ namespace {
 
 ExerciseTraits spreadsheetChartTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("И1");
-    traits.kind = ExerciseKind::Choice;
-    traits.headingName = QStringLiteral("Заголовок2");
-    traits.answersCaption = QStringLiteral("Ответы");
-    traits.taskSize = {10400, 3050};
-    traits.answersSize = {2700, 780};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение 1"), QStringLiteral(" Пояснение 2")};
-    traits.explanationSizes = {{6300, 1250}, {9000, 650}};
-    traits.correctTokenBlank = false;
-    traits.wrongTokenBlank = false;
-    traits.wrongHidesCompanion = true;
-    traits.optionHoverColour = Colours::optionBlue;
-    traits.optionRestOpaque = true;
-    traits.menuShowsPicture = QStringLiteral("логика");
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.headingName = QStringLiteral("Заголовок2"),
+                      .taskSize = {10400, 3050},
+                      .explanationCaptions = {QStringLiteral(" Пояснение 1"),
+                                              QStringLiteral(" Пояснение 2")},
+                      .explanationSizes = {{6300, 1250}, {9000, 650}}},
+            .log = {.correctBlank = false, .wrongBlank = false},
+            .choice = {.caption = QStringLiteral("Ответы"),
+                       .size = {2700, 780},
+                       .wrongHidesCompanion = true,
+                       .hoverColour = Colours::optionBlue,
+                       .restOpaque = true},
+            .leaving = {.menuShowsPicture = QStringLiteral("логика")}};
 }
 
 const QColor barColour{255, 128, 128};

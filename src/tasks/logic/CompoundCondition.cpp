@@ -13,16 +13,13 @@ namespace {
 
 ExerciseTraits compoundConditionTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("Л1");
-    traits.kind = ExerciseKind::Choice;
-    traits.taskSize = {10400, 650};
-    traits.answersSize = {6400, 700};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение 1"), QStringLiteral(" Пояснение 2")};
-    traits.explanationSizes = {{10400, 900}, {10400, 550}};
-    traits.menuEnablesPictures = true;
-    traits.menuShowsPicture = QStringLiteral("логика");
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.taskSize = {10400, 650},
+                      .explanationCaptions = {QStringLiteral(" Пояснение 1"),
+                                              QStringLiteral(" Пояснение 2")},
+                      .explanationSizes = {{10400, 900}, {10400, 550}}},
+            .choice = {.size = {6400, 700}},
+            .leaving = {.menuEnablesPictures = true, .menuShowsPicture = QStringLiteral("логика")}};
 }
 
 } // namespace

@@ -16,13 +16,8 @@ namespace {
 
 ExerciseTraits letterChainTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("Л5");
-    traits.kind = ExerciseKind::Typed;
-    traits.taskSize = {10400, 1900};
-    traits.explanationSizes = {{10400, 900}};
-    traits.giveUpEntryLeadingBlank = true;
-    return traits;
+    return {.frame = {.taskSize = {10400, 1900}, .explanationSizes = {{10400, 900}}},
+            .lists = {.giveUpLeadingBlank = true}};
 }
 
 // The long runs of blanks of a text are meant to end its lines: gives the

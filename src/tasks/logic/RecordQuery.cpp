@@ -15,15 +15,9 @@ namespace {
 
 ExerciseTraits recordQueryTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("Л4");
-    traits.kind = ExerciseKind::Typed;
-    traits.taskSize = {10400, 3200};
-    traits.explanationSizes = {{10400, 700}};
-    traits.repeatEntryLeadingBlank = true;
-    traits.giveUpEntryLeadingBlank = true;
-    traits.resultsIconSound = QStringLiteral("click2");
-    return traits;
+    return {.frame = {.taskSize = {10400, 3200}, .explanationSizes = {{10400, 700}}},
+            .lists = {.repeatLeadingBlank = true, .giveUpLeadingBlank = true},
+            .leaving = {.resultsIconSound = QStringLiteral("click2")}};
 }
 
 const QColor sexAndScoreColour{0, 0, 128};

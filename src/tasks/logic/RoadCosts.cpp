@@ -17,19 +17,16 @@ namespace {
 
 ExerciseTraits roadCostsTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("Л3");
-    traits.kind = ExerciseKind::Choice;
-    traits.taskSize = {10400, 3300};
-    traits.answersSize = {3000, 620};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение ")};
-    traits.explanationSizes = {{10400, 650}};
-    traits.wrongHidesCompanion = true;
-    traits.optionHoverColour = Colours::optionBlue;
-    traits.optionRestOpaque = true;
-    traits.menuShowsPicture = QStringLiteral("логика");
-    traits.keySinkLeft = -2000;
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.taskSize = {10400, 3300},
+                      .explanationCaptions = {QStringLiteral(" Пояснение ")},
+                      .explanationSizes = {{10400, 650}},
+                      .keySinkLeft = -2000},
+            .choice = {.size = {3000, 620},
+                       .wrongHidesCompanion = true,
+                       .hoverColour = Colours::optionBlue,
+                       .restOpaque = true},
+            .leaving = {.menuShowsPicture = QStringLiteral("логика")}};
 }
 
 int indexOf(QChar station)

@@ -15,18 +15,16 @@ namespace {
 
 ExerciseTraits truthTableTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("Л2");
-    traits.kind = ExerciseKind::Choice;
-    traits.taskSize = {10400, 750};
-    traits.answersSize = {6900, 1450};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение 1"), QStringLiteral(" Пояснение 2")};
-    traits.explanationSizes = {{10400, 1150}, {10400, 700}};
-    traits.wrongHidesOption = true;
-    traits.wrongHidesCompanion = true;
-    traits.optionHoverColours = false;
-    traits.menuShowsPicture = QStringLiteral("логика");
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.taskSize = {10400, 750},
+                      .explanationCaptions = {QStringLiteral(" Пояснение 1"),
+                                              QStringLiteral(" Пояснение 2")},
+                      .explanationSizes = {{10400, 1150}, {10400, 700}}},
+            .choice = {.size = {6900, 1450},
+                       .wrongHidesOption = true,
+                       .wrongHidesCompanion = true,
+                       .hoverColours = false},
+            .leaving = {.menuShowsPicture = QStringLiteral("логика")}};
 }
 
 const QString negation = QStringLiteral("¬");
@@ -135,7 +133,7 @@ void TruthTable::buildView(ExerciseView &view)
     }
     const QSize size = m.px(QSizeF(1500, 620));
     const int gap = m.px(180);
-    const QSize frame = m.px(traits_.answersSize);
+    const QSize frame = m.px(traits_.choice.size);
     const int left = (frame.width() - 4 * size.width() - 3 * gap) / 2;
     pictures_ = new TwinPictures(view.answers, options, size, gap,
                                  QPoint(left, frame.height() - size.height() - m.px(150)));
@@ -202,11 +200,15 @@ void TruthTable::buildView(ExerciseView &view)
     second->placeAfter(label23, QStringLiteral("то :"));
 }
 
+void TruthTable::resetOptions(const QList<ChoiceOption> &)
+{
+    // The plain pictures show, the twins wait hidden, and nothing has been
+    // clicked on the new task.
+    pictures_->reset();
+}
+
 void TruthTable::drawTask(RandomSource &random)
 {
-    // The show step has made all eight pictures visible: the twins wait
-    // hidden again, and nothing has been clicked on the new task.
-    pictures_->reset();
     model_.draw(random);
     for (size_t row = 0; row < 4; ++row)
         values_[row]->setText(QString::number(model_.column()[row]));

@@ -41,6 +41,7 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     int correctOption() const override { return model_.variant(); }
+    void resetOptions(const QList<ChoiceOption> &options) override;
 
     const TruthTableModel &model() const { return model_; }
 

@@ -16,13 +16,8 @@ namespace {
 
 ExerciseTraits loopFlowchartTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("П2");
-    traits.kind = ExerciseKind::Typed;
-    traits.taskSize = {10400, 3850};
-    traits.explanationSizes = {{10400, 1850}};
-    traits.giveUpEntryLeadingBlank = true;
-    return traits;
+    return {.frame = {.taskSize = {10400, 3850}, .explanationSizes = {{10400, 1850}}},
+            .lists = {.giveUpLeadingBlank = true}};
 }
 
 } // namespace

@@ -18,14 +18,11 @@ const QColor algorithmBlue(0, 0, 128);
 
 ExerciseTraits threeAssignmentsTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("П3");
-    traits.kind = ExerciseKind::Typed;
-    traits.taskSize = {10400, 2950};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение1"), QStringLiteral(" Пояснение2")};
-    traits.explanationSizes = {{10400, 750}, {10400, 750}};
-    traits.giveUpEntryLeadingBlank = true;
-    return traits;
+    return {.frame = {.taskSize = {10400, 2950},
+                      .explanationCaptions = {QStringLiteral(" Пояснение1"),
+                                              QStringLiteral(" Пояснение2")},
+                      .explanationSizes = {{10400, 750}, {10400, 750}}},
+            .lists = {.giveUpLeadingBlank = true}};
 }
 
 // A green label over a gap of an explanation.

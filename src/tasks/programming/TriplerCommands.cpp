@@ -13,13 +13,8 @@ namespace {
 
 ExerciseTraits triplerCommandsTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("П4");
-    traits.kind = ExerciseKind::Typed;
-    traits.taskSize = {10400, 3200};
-    traits.explanationSizes = {{10400, 500}};
-    traits.giveUpEntryLeadingBlank = true;
-    return traits;
+    return {.frame = {.taskSize = {10400, 3200}, .explanationSizes = {{10400, 500}}},
+            .lists = {.giveUpLeadingBlank = true}};
 }
 
 } // namespace

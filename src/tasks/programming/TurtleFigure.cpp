@@ -13,16 +13,13 @@ namespace {
 
 ExerciseTraits turtleFigureTraits()
 {
-    ExerciseTraits traits;
-    traits.code = QStringLiteral("П1");
-    traits.kind = ExerciseKind::Choice;
-    traits.taskSize = {10400, 2500};
-    traits.answersSize = {10000, 800};
-    traits.explanationCaptions = {QStringLiteral(" Пояснение 1"), QStringLiteral(" Пояснение 2")};
-    traits.explanationSizes = {{10400, 700}, {10400, 550}};
-    traits.menuEnablesPictures = true;
-    traits.menuShowsPicture = QStringLiteral("логика");
-    return traits;
+    return {.kind = ExerciseKind::Choice,
+            .frame = {.taskSize = {10400, 2500},
+                      .explanationCaptions = {QStringLiteral(" Пояснение 1"),
+                                              QStringLiteral(" Пояснение 2")},
+                      .explanationSizes = {{10400, 700}, {10400, 550}}},
+            .choice = {.size = {10000, 800}},
+            .leaving = {.menuEnablesPictures = true, .menuShowsPicture = QStringLiteral("логика")}};
 }
 
 } // namespace
