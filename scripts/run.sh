@@ -4,5 +4,5 @@
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
-./scripts/build.sh
+./scripts/build.sh zorbiks
 exec ./build/bin/zorbiks "$@"
