@@ -2,7 +2,7 @@
 
 // The seams between Зорбикс and the operating system. Screens never call the
 // system directly: they ask the one Services object that the stage owns.
-// Real implementations live in RealServices.cpp and X11Platform.cpp, the
+// Real implementations live in src/linux (RealServices.cpp, X11Platform.cpp), the
 // recording fakes for tests in FakeServices.h.
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "log/LogLocation.h"
 #include "platform/Services.h"
-#include "platform/linux/X11Platform.h"
+#include "linux/X11Platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "platform/linux/X11Platform.h"
+#include "linux/X11Platform.h"
 
 #include <QCursor>
 #include <QGuiApplication>
