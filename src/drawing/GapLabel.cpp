@@ -94,11 +94,6 @@ QSize GapLabel::sizeHint() const
     return QSize(width(), heightForWidth(width()));
 }
 
-void GapLabel::fitHeight()
-{
-    resize(width(), heightForWidth(width()));
-}
-
 QRectF GapLabel::characterRect(qsizetype index) const
 {
     const QRectF area = contentsRect();
@@ -167,6 +162,15 @@ void GapLabel::placeOverlays()
     }
 }
 
+bool GapLabel::event(QEvent *event)
+{
+    // Posted when a visible overlay's size hint changed (a new text, a
+    // font) or a hidden one was shown.
+    if (event->type() == QEvent::LayoutRequest)
+        placeOverlays();
+    return QLabel::event(event);
+}
+
 void GapLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -182,6 +186,13 @@ void GapLabel::paintEvent(QPaintEvent *)
 void GapLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
+    placeOverlays();
+}
+
+void GapLabel::showEvent(QShowEvent *event)
+{
+    // A hidden label hears nothing of its overlays' changes.
+    QLabel::showEvent(event);
     placeOverlays();
 }
 

@@ -5,6 +5,11 @@
 // label paints its text itself, so it knows where every character stands and
 // can place its overlays exactly over their gaps at any size and font.
 // Line breaks (CR LF or LF) start new paragraphs.
+//
+// The overlays keep to their gaps by themselves: the label lays them again
+// whenever one of them changes its text or size (Qt then posts the label a
+// layout request), and whenever the label itself is resized, shown or given
+// another font.
 
 #include <QLabel>
 #include <QList>
@@ -27,22 +32,20 @@ public:
     // The top-left corner of the character at `index`, and its line's height.
     QRectF characterRect(qsizetype index) const;
 
-    // Makes the label as high as its text at the current width.
-    void fitHeight();
-    // Sizes the overlays to their contents and lays them over their gaps
-    // again (after their texts changed).
-    void placeOverlays();
-
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    // Sizes the overlays to their contents and lays them over their gaps.
+    void placeOverlays();
     // The text as it is laid out: the blanks of the gaps do not break lines.
     QString laidOutText() const;
 

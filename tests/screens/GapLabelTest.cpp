@@ -8,6 +8,29 @@
 
 using namespace zorbiks;
 
+namespace {
+
+// What Qt has posted since the overlays changed: their layout requests.
+void flushLayoutRequests()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+// The overlay has the size its contents ask for and lies centred in the
+// blanks between `gapStart` and `gapEnd`, on their line.
+void verifyOverGap(const GapLabel &text, const QWidget *value, qsizetype gapStart, qsizetype gapEnd)
+{
+    QCOMPARE(value->size(), value->sizeHint());
+    const QRectF from = text.characterRect(gapStart);
+    const QRectF to = text.characterRect(gapEnd);
+    QCOMPARE(from.top(), to.top());
+    QVERIFY(value->x() >= from.left() && value->geometry().right() < to.left());
+    QVERIFY(qAbs(value->geometry().center().x() + 0.5 - (from.left() + to.left()) / 2) <= 1);
+    QVERIFY(qAbs(value->geometry().center().y() + 0.5 - from.center().y()) <= 1);
+}
+
+} // namespace
+
 class GapLabelTest : public QObject {
     Q_OBJECT
 private slots:
@@ -15,15 +38,17 @@ private slots:
     {
         // Wherever the lines break, the overlay lies inside the label, over
         // its gap, and clear of the words on both sides.
+        QWidget window;
         GapLabel text(QStringLiteral("alpha beta gamma delta epsilon                zeta eta "
-                                     "theta iota kappa lambda mu nu xi omicron"));
+                                     "theta iota kappa lambda mu nu xi omicron"),
+                      &window);
+        window.show();
         auto *value = new QLabel(QStringLiteral("12 34"));
         text.placeAfter(value, QStringLiteral("epsilon"));
         const qsizetype before = text.text().indexOf(QStringLiteral("epsilon")) + 7;
         const qsizetype after = text.text().indexOf(QStringLiteral("zeta"));
         for (int width = 160; width <= 500; width += 7) {
             text.resize(width, text.heightForWidth(width));
-            text.placeOverlays(); // a hidden label gets no resize events
             const QRect at = value->geometry();
             QVERIFY2(at.left() >= 0 && at.right() < width, qPrintable(QString::number(width)));
             const QRectF end = text.characterRect(before);
@@ -41,6 +66,57 @@ private slots:
         text.placeAfter(value, QStringLiteral("выражение:"));
         const qsizetype colon = text.text().indexOf(QLatin1Char(':'));
         QVERIFY(value->x() >= text.characterRect(colon + 1).left());
+    }
+
+    void overlayKeepsToItsGapByItself_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("hiddenMeanwhile");
+        QTest::newRow("longer text") << QStringLiteral("1234567") << 0.0 << false;
+        QTest::newRow("shorter text") << QStringLiteral("1") << 0.0 << false;
+        QTest::newRow("larger font") << QStringLiteral("12") << 14.0 << false;
+        QTest::newRow("longer text, frame shown later") << QStringLiteral("1234567") << 0.0 << true;
+        QTest::newRow("larger font, frame shown later") << QStringLiteral("12") << 14.0 << true;
+    }
+
+    void overlayKeepsToItsGapByItself()
+    {
+        // Nobody tells the label that its overlay changed: it sizes and
+        // places the overlay again itself, also when its frame was hidden
+        // while the overlay changed and is shown only afterwards.
+        QFETCH(QString, value);
+        QFETCH(double, points);
+        QFETCH(bool, hiddenMeanwhile);
+        QWidget window;
+        window.resize(500, 200);
+        auto *frame = new QWidget(&window);
+        frame->setGeometry(0, 0, 500, 200);
+        auto *text =
+            new GapLabel(QStringLiteral("Площадь участка равна                     квадратным "
+                                        "метрам, а его периметр ещё не известен."),
+                         frame);
+        text->setGeometry(0, 0, 400, text->heightForWidth(400));
+        auto *number = new QLabel(QStringLiteral("12"));
+        text->placeAfter(number, QStringLiteral("равна"));
+        window.show();
+        flushLayoutRequests();
+        const qsizetype gapStart = text->text().indexOf(QStringLiteral("равна")) + 5;
+        const qsizetype gapEnd = text->text().indexOf(QStringLiteral("квадратным"));
+        verifyOverGap(*text, number, gapStart, gapEnd);
+
+        if (hiddenMeanwhile)
+            frame->hide();
+        number->setText(value);
+        if (points > 0) {
+            QFont font = number->font();
+            font.setPointSizeF(points);
+            number->setFont(font);
+        }
+        flushLayoutRequests();
+        if (hiddenMeanwhile)
+            frame->show();
+        verifyOverGap(*text, number, gapStart, gapEnd);
     }
 
     void heightFollowsTheLabelsOwnWidth()

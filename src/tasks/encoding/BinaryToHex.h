@@ -12,8 +12,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 struct BinaryHexRow {
     QString binary; // shown in `зад2`
     QString hex;    // the only accepted answer, Latin capitals
@@ -54,7 +52,6 @@ public:
 
 private:
     BinaryToHexModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *binary_ = nullptr; // `зад2`
 };
 

@@ -9,8 +9,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 class MegabyteVolumeModel {
 public:
     // X over 23..31, each once per cycle of nine.
@@ -39,7 +37,6 @@ public:
 
 private:
     MegabyteVolumeModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *exponent_ = nullptr; // `зад2`
 };
 

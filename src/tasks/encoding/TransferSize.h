@@ -10,8 +10,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 class TransferSizeModel {
 public:
     // The rate 8k × 1024 bits/s with k over 1..12, never the same twice
@@ -42,7 +40,6 @@ public:
 
 private:
     TransferSizeModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *rate_ = nullptr;    // `зад2`
     QLabel *seconds_ = nullptr; // `зад3`
 };

@@ -9,8 +9,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 class UnicodeVolumeModel {
 public:
     // n uniform over 20..86, never the same twice running.
@@ -40,7 +38,6 @@ public:
 
 private:
     UnicodeVolumeModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *characters_ = nullptr; // `Label4`
 };
 

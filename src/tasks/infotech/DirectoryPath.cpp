@@ -100,7 +100,7 @@ void DirectoryPath::buildView(ExerciseView &view)
     const double descentWidth =
         widestValue([](const DirectoryDataSet &set) { return set.descent; });
     const QFont textFont = view.task->font();
-    task_ = addText(
+    GapLabel *task = addText(
         view.task, QStringLiteral("Label1"),
         QStringLiteral("   И5. Пользователь работал с каталогом") + gap(textFont, startWidth) +
             QStringLiteral("\nСначала он поднялся на один уровень вверх, затем еще раз поднялся "
@@ -108,8 +108,8 @@ void DirectoryPath::buildView(ExerciseView &view)
             gap(textFont, descentWidth) +
             QStringLiteral("\nЗапишите полный путь для того каталога, в котором оказался "
                            "пользователь."));
-    start_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("с каталогом"));
-    descent_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("спустился в каталог"));
+    start_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("с каталогом"));
+    descent_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("спустился в каталог"));
     for (auto [value, width] : {std::pair{start_, startWidth}, std::pair{descent_, descentWidth}}) {
         value->setFont(valueFont());
         value->setFixedWidth(static_cast<int>(std::ceil(width)) + 2);
@@ -172,7 +172,6 @@ void DirectoryPath::drawTask(RandomSource &random)
     descent_->setText(set.descent);
     for (size_t i = 0; i < paths_.size(); ++i)
         paths_[i]->setText(set.paths[i]);
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -13,7 +13,6 @@ class QLabel;
 namespace zorbiks {
 
 class BorderedGrid;
-class GapLabel;
 
 struct LoopVariant {
     QString condition; // `зад2`, e.g. "b=11"
@@ -59,8 +58,7 @@ private:
     LoopFlowchartModel model_;
     QLabel *condition_ = nullptr; // `зад2`
     QLabel *body_ = nullptr;      // `зад3`
-    GapLabel *explanation_ = nullptr;
-    QLabel *limit_ = nullptr; // `пояс1`
+    QLabel *limit_ = nullptr;     // `пояс1`
     BorderedGrid *trace_ = nullptr;
 };
 
