@@ -3,6 +3,8 @@
 #include "support/TestMain.h"
 
 #include "drawing/GapLabel.h"
+#include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 
 #include <QTest>
 
@@ -117,6 +119,40 @@ private slots:
         if (hiddenMeanwhile)
             frame->show();
         verifyOverGap(*text, number, gapStart, gapEnd);
+    }
+
+    void gapForTheWidestValueHoldsEachValue()
+    {
+        // A gap made for the widest of a label's values, in a text of
+        // another font, holds whichever of them the draw writes, clear of
+        // the words on both sides.
+        const QStringList values = {QStringLiteral("C:\\Физика"),
+                                    QStringLiteral("C:\\Физика\\Электродинамика\\Практика"),
+                                    QStringLiteral("Тесты"), QStringLiteral("WWWWWW")};
+        QFont textFont(QStringLiteral("Arial"));
+        textFont.setPointSizeF(9.75);
+        QFont valueFont = textFont;
+        valueFont.setPointSizeF(12);
+        valueFont.setBold(true);
+        QWidget window;
+        auto *text = new GapLabel(QStringLiteral("Каталог") +
+                                      gapFor(widestText(values, valueFont), textFont) +
+                                      QStringLiteral("открыт."),
+                                  &window);
+        text->setFont(textFont);
+        text->setGeometry(0, 0, 700, text->heightForWidth(700));
+        auto *value = new QLabel;
+        value->setFont(valueFont);
+        text->placeAfter(value, QStringLiteral("Каталог"));
+        window.show();
+        const QRectF from = text->characterRect(text->text().indexOf(QLatin1Char(' ')));
+        const QRectF to = text->characterRect(text->text().indexOf(QStringLiteral("открыт")));
+        for (const QString &shown : values) {
+            value->setText(shown);
+            flushLayoutRequests();
+            QVERIFY2(value->x() >= from.left() && value->x() + value->width() <= to.left(),
+                     qPrintable(shown));
+        }
     }
 
     void heightFollowsTheLabelsOwnWidth()

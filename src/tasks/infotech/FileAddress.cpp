@@ -2,9 +2,9 @@
 
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "exercise/TranslitFilters.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -96,7 +96,7 @@ void FileAddress::buildView(ExerciseView &view)
     // The fragments start one blank after their letters: a label as wide as
     // its gap, its text on the left.
     const QString fragmentLetters = QStringLiteral("БВДЕЖ");
-    const int gapWidth = QFontMetrics(task->font()).horizontalAdvance(gap(fragmentGap - 2));
+    const int gapWidth = qRound(widestText({gap(fragmentGap - 2)}, task->font()));
     for (size_t i = 0; i < fragments_.size(); ++i) {
         QLabel *fragment =
             addValue(task, QStringLiteral("зад%1").arg(i + 5),
