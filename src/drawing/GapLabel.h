@@ -1,7 +1,9 @@
 #pragma once
 
-// A word-wrapped fixed text with gaps of blanks over which value labels (or
-// small pictures) are laid, as the task and explanation texts are built. The
+// A word-wrapped fixed text (or one on a single line, after
+// setWordWrap(false)) with gaps of blanks over which value labels (or small
+// pictures and symbols) are laid, as the task and explanation texts are
+// built. The
 // label paints its text itself, so it knows where every character stands and
 // can place its overlays exactly over their gaps at any size and font.
 // Line breaks (CR LF or LF) start new paragraphs.
@@ -23,8 +25,12 @@ public:
 
     // Lays `overlay` (made a child of this label) over the text from the
     // character at `index`: its left edge at that character, vertically
-    // centred on its line.
+    // centred on its line; centred in the run of blanks around `index` when
+    // there is one.
     void placeAt(QWidget *overlay, qsizetype index);
+    // Lays `overlay` just before the character at `index`: its right edge
+    // there, vertically centred on its line.
+    void placeBefore(QWidget *overlay, qsizetype index);
     // Lays `overlay` over the gap that follows the `occurrence`-th (0-based)
     // appearance of `before`, one blank after it.
     void placeAfter(QWidget *overlay, const QString &before, int occurrence = 0);
@@ -52,7 +58,11 @@ private:
     struct Overlay {
         QWidget *widget;
         qsizetype index;
+        bool endsBefore; // placeBefore
     };
+    void add(const Overlay &overlay);
+    // Moves the overlay to `left`, centred on the line of `line`.
+    static void moveOverlay(QWidget *overlay, double left, const QRectF &line);
     QList<Overlay> overlays_;
 };
 

@@ -21,6 +21,14 @@ double layOutLines(QTextLayout &layout, const QTextOption &option, double width)
     return height;
 }
 
+double naturalWidth(const QTextLayout &layout)
+{
+    double widest = 0;
+    for (int i = 0; i < layout.lineCount(); ++i)
+        widest = std::max(widest, layout.lineAt(i).naturalTextWidth());
+    return widest;
+}
+
 double widestText(const QStringList &texts, const QFont &font)
 {
     const QFontMetricsF metrics(font);

@@ -155,6 +155,70 @@ private slots:
         }
     }
 
+    void oneLineLabelIsAsWideAsItsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("words") << QStringLiteral("1 = 0 и   0 = 1");
+        QTest::newRow("leading blanks and runs")
+            << QStringLiteral("  X \\/ Y = 1; X   Y = 0;    X \\/ Y = 1;   X    Y = 1");
+        QTest::newRow("long") << QStringLiteral("Рассмотрим пример: если X = 0 и Y = 1, то "
+                                                "значение выражения легко найти по таблице.");
+    }
+
+    void oneLineLabelIsAsWideAsItsText()
+    {
+        // Kept on one line, the label asks for the size a plain label of
+        // the same text asks for, with overlays over it or not.
+        QFETCH(QString, text);
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSizeF(8.25);
+        QLabel plain(text);
+        plain.setFont(font);
+        GapLabel line(text);
+        line.setWordWrap(false);
+        line.setFont(font);
+        QCOMPARE(line.sizeHint(), plain.sizeHint());
+        line.placeAt(new QLabel(QStringLiteral("&")), text.indexOf(QLatin1Char(' ')));
+        QCOMPARE(line.sizeHint(), plain.sizeHint());
+        QCOMPARE(line.heightForWidth(40), plain.sizeHint().height());
+    }
+
+    void symbolsLieBetweenAndBeforeCharacters_data()
+    {
+        QTest::addColumn<bool>("wrapped");
+        QTest::newRow("one line") << false;
+        QTest::newRow("wrapped") << true;
+    }
+
+    void symbolsLieBetweenAndBeforeCharacters()
+    {
+        // A sign laid into the blanks between two characters is centred
+        // between them; one laid before a character ends where it begins.
+        QFETCH(bool, wrapped);
+        QWidget window;
+        auto *text = new GapLabel(
+            QStringLiteral("  X \\/ Y = 1; X   Y = 0;    X \\/ Y = 1;   X    Y = 1"), &window);
+        text->setWordWrap(wrapped);
+        text->setGeometry(0, 0, 400, text->heightForWidth(400));
+        const QString &all = text->text();
+        const qsizetype second = all.indexOf(QStringLiteral("X   Y"));
+        const qsizetype last = all.lastIndexOf(QLatin1Char('X'));
+        auto *sign = new QLabel(QStringLiteral("&"));
+        auto *negation = new QLabel(QStringLiteral("¬"));
+        text->placeAt(sign, second + 1);
+        text->placeBefore(negation, last);
+        window.show();
+        flushLayoutRequests();
+
+        const QRectF after = text->characterRect(second + 1);
+        const QRectF before = text->characterRect(second + 4);
+        QVERIFY(qAbs(sign->x() + sign->width() / 2.0 - (after.left() + before.left()) / 2) <= 1);
+        QVERIFY(qAbs(sign->y() + sign->height() / 2.0 - after.center().y()) <= 1);
+        const QRectF x = text->characterRect(last);
+        QVERIFY(qAbs(negation->x() + negation->width() - x.left()) <= 1);
+        QVERIFY(qAbs(negation->y() + negation->height() / 2.0 - x.center().y()) <= 1);
+    }
+
     void heightFollowsTheLabelsOwnWidth()
     {
         GapLabel text(QStringLiteral("one two three four five six seven eight nine ten"));
