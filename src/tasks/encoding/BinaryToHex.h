@@ -43,6 +43,7 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return model_.current().hex; }
     KeyVerdict filterKey(ushort code, qint16) const override
     {
         return BinaryToHexModel::filter(code);

@@ -31,6 +31,7 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return QString::number(model_.answer()); }
     KeyVerdict filterKey(ushort code, qint16 lastKeyDown) const override;
 
     const MegabyteVolumeModel &model() const { return model_; }
