@@ -54,8 +54,8 @@ void MegabyteVolume::buildView(ExerciseView &view)
                                "    бит? В ответе укажите одно число."));
     task->setFont(arialFont(9.75));
     task->setContentsMargins(0, 4, 0, 0); // room for the exponent
-    exponent_ = addScript(task, QStringLiteral("зад2"), exponentGaps(task->text()).first(),
-                          QString(), Script::Raised);
+    exponent_ =
+        addExponent(task, QStringLiteral("зад2"), exponentGaps(task->text()).first(), QString());
 
     // Line separators keep the three steps of the reasoning on lines of
     // their own.
