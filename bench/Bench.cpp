@@ -292,31 +292,15 @@ void click(QWidget *widget)
     QApplication::sendEvent(widget, &release);
 }
 
-// A typed answer the exercise takes as right: the one it names, or one
-// found by trying numbers in the usual notations; empty when none is.
-QString findTypedAnswer(const Exercise &exercise)
-{
-    if (const QString known = exercise.rightAnswer(); !known.isEmpty())
-        return known;
-    for (int n = 0; n < 70000; ++n) {
-        for (const QString &candidate :
-             {QString::number(n), QString::number(n, 2), QString::number(n, 16).toUpper()}) {
-            if (exercise.isCorrect(candidate))
-                return candidate;
-        }
-    }
-    return QString();
-}
-
-// Answers the task on the screen right (outside the timing: finding the
-// answer), then returns what it takes to give it.
+// Answers the task on the screen right, then returns what it takes to give
+// it.
 double answerRight(ExerciseScreen *screen, bool &answered)
 {
     const Exercise &exercise = screen->exercise();
     auto *menu = screen->findChild<QWidget *>(QStringLiteral("Меню"));
     QElapsedTimer clock;
     if (exercise.traits().kind == ExerciseKind::Typed) {
-        const QString answer = findTypedAnswer(exercise);
+        const QString answer = exercise.rightAnswer();
         auto *box = screen->findChild<QWidget *>(QStringLiteral("Ответ"));
         clock.start();
         if (!answer.isEmpty() && box) {

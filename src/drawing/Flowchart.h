@@ -53,7 +53,6 @@ public:
     // left to `leftX`, up and right again to `join`, ending in an arrow head.
     void addLoopBack(const QRectF &body, double drop, double leftX, const QPointF &join);
 
-    QSizeF designSize() const { return designSize_; }
     // Where a design point lies in the widget at its current size.
     QPointF toWidget(const QPointF &point) const;
     QRectF toWidget(const QRectF &rect) const;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zorbiks {
@@ -35,14 +36,14 @@ QList<Paragraph> paragraphsOf(const QString &text)
     return paragraphs;
 }
 
-// Lays out every paragraph at the given width; calls `visit` with each
-// paragraph, its layout and its top.
+// Lays out every paragraph at the given width, wrapped or on one line;
+// calls `visit` with each paragraph, its layout and its top.
 template <typename Visit>
-double layOut(const QString &text, const QFont &font, Qt::Alignment alignment, double width,
-              Visit visit)
+double layOut(const QString &text, const QFont &font, Qt::Alignment alignment, bool wrap,
+              double width, Visit visit)
 {
     QTextOption option(alignment);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     double y = 0;
     for (const Paragraph &paragraph : paragraphsOf(text)) {
         QTextLayout layout(paragraph.text, font);
@@ -62,6 +63,8 @@ QString GapLabel::laidOutText() const
     // The blanks of a gap never end a line, so that its overlay always has
     // its whole gap on one line. (A no-break space is as wide as a blank.)
     QString laidOut = text();
+    if (!wordWrap())
+        return laidOut;
     for (const Overlay &overlay : overlays_) {
         for (qsizetype i = overlay.index; i < laidOut.size() && laidOut.at(i) == QLatin1Char(' ');
              ++i)
@@ -84,26 +87,32 @@ int GapLabel::heightForWidth(int width) const
     // A layout may offer more than the label's maximum width.
     width = std::min(width, maximumWidth());
     const QMargins m = contentsMargins();
-    const double height = layOut(laidOutText(), font(), alignment(), width - m.left() - m.right(),
-                                 [](const Paragraph &, QTextLayout &, double) {});
+    const double height =
+        layOut(laidOutText(), font(), alignment(), wordWrap(), width - m.left() - m.right(),
+               [](const Paragraph &, QTextLayout &, double) {});
     return static_cast<int>(std::ceil(height)) + m.top() + m.bottom();
 }
 
 QSize GapLabel::sizeHint() const
 {
-    return QSize(width(), heightForWidth(width()));
-}
-
-void GapLabel::fitHeight()
-{
-    resize(width(), heightForWidth(width()));
+    if (wordWrap())
+        return QSize(width(), heightForWidth(width()));
+    // On one line: as wide as its widest paragraph.
+    double widest = 0;
+    layOut(laidOutText(), font(), alignment(), false, 0,
+           [&widest](const Paragraph &, QTextLayout &layout, double) {
+               widest = std::max(widest, naturalWidth(layout));
+           });
+    const QMargins m = contentsMargins();
+    const int width = static_cast<int>(std::ceil(widest)) + m.left() + m.right();
+    return QSize(width, heightForWidth(width));
 }
 
 QRectF GapLabel::characterRect(qsizetype index) const
 {
     const QRectF area = contentsRect();
     QRectF found;
-    layOut(laidOutText(), font(), alignment(), area.width(),
+    layOut(laidOutText(), font(), alignment(), wordWrap(), area.width(),
            [&](const Paragraph &paragraph, QTextLayout &layout, double top) {
                const qsizetype local = index - paragraph.start;
                if (!found.isNull() || local < 0 || local > paragraph.text.size())
@@ -119,10 +128,20 @@ QRectF GapLabel::characterRect(qsizetype index) const
 
 void GapLabel::placeAt(QWidget *overlay, qsizetype index)
 {
-    overlay->setParent(this);
-    overlays_.append({overlay, index});
+    add({overlay, index, false});
+}
+
+void GapLabel::placeBefore(QWidget *overlay, qsizetype index)
+{
+    add({overlay, index, true});
+}
+
+void GapLabel::add(const Overlay &overlay)
+{
+    overlay.widget->setParent(this);
+    overlays_.append(overlay);
     placeOverlays();
-    overlay->show();
+    overlay.widget->show();
 }
 
 void GapLabel::placeAfter(QWidget *overlay, const QString &before, int occurrence)
@@ -143,6 +162,12 @@ void GapLabel::placeOverlays()
     for (const Overlay &overlay : std::as_const(overlays_)) {
         QWidget *widget = overlay.widget;
         widget->adjustSize();
+        if (overlay.endsBefore) {
+            const QRectF at = characterRect(overlay.index);
+            if (!at.isNull())
+                moveOverlay(widget, at.left() - widget->width(), at);
+            continue;
+        }
         // The gap is the run of blanks around the index; the overlay is
         // centred in it when it lies on one line.
         qsizetype start = overlay.index;
@@ -162,9 +187,23 @@ void GapLabel::placeOverlays()
         // than its blanks starts one blank after the words before it.
         if (end == all.size() && widget->width() > to.left() - from.left() && end > start)
             left = characterRect(start + 1).left();
-        const double top = from.top() + (from.height() - widget->height()) / 2;
-        widget->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+        moveOverlay(widget, left, from);
     }
+}
+
+void GapLabel::moveOverlay(QWidget *overlay, double left, const QRectF &line)
+{
+    const double top = line.top() + (line.height() - overlay->height()) / 2;
+    overlay->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+}
+
+bool GapLabel::event(QEvent *event)
+{
+    // Posted when a visible overlay's size hint changed (a new text, a
+    // font) or a hidden one was shown.
+    if (event->type() == QEvent::LayoutRequest)
+        placeOverlays();
+    return QLabel::event(event);
 }
 
 void GapLabel::paintEvent(QPaintEvent *)
@@ -173,7 +212,7 @@ void GapLabel::paintEvent(QPaintEvent *)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QRectF area = contentsRect();
-    layOut(laidOutText(), font(), alignment(), area.width(),
+    layOut(laidOutText(), font(), alignment(), wordWrap(), area.width(),
            [&](const Paragraph &, QTextLayout &layout, double top) {
                layout.draw(&painter, QPointF(area.left(), area.top() + top));
            });
@@ -182,6 +221,13 @@ void GapLabel::paintEvent(QPaintEvent *)
 void GapLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
+    placeOverlays();
+}
+
+void GapLabel::showEvent(QShowEvent *event)
+{
+    // A hidden label hears nothing of its overlays' changes.
+    QLabel::showEvent(event);
     placeOverlays();
 }
 

@@ -19,7 +19,7 @@ HoverLabel *makeOption(QWidget *frame, const ScreenMetrics &metrics, const QStri
         label->setToolTip(toolTip);
     QFont font = label->font();
     font.setPointSizeF(style.pointSize);
-    font.setBold(style.bold);
+    font.setBold(true);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(style.wordWrap);

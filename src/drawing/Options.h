@@ -13,10 +13,10 @@
 
 namespace zorbiks {
 
+// The captions are bold, centred in a box of `size`.
 struct OptionStyle {
     QSizeF size{1200, 420}; // twips
     double pointSize = 12;
-    bool bold = true;
     bool wordWrap = false;
 };
 

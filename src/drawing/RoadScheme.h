@@ -36,7 +36,6 @@ class RoadScheme : public QWidget {
 public:
     explicit RoadScheme(SchemeData data, QWidget *parent = nullptr);
 
-    const SchemeData &data() const { return data_; }
     // The centre of a station's circle in widget coordinates.
     QPointF stationCentre(QChar letter) const;
 

@@ -22,11 +22,11 @@ double layOut(QTextLayout &layout, Qt::Alignment alignment, double width, bool w
 }
 
 // The width of the text on one line.
-double naturalWidth(const QString &text, const QFont &font)
+double oneLineWidth(const QString &text, const QFont &font)
 {
     QTextLayout layout(text, font);
     layOut(layout, Qt::AlignLeft, 1e6, false);
-    return layout.lineCount() > 0 ? layout.lineAt(0).naturalTextWidth() : 0;
+    return naturalWidth(layout);
 }
 
 } // namespace
@@ -67,7 +67,7 @@ QSize SampleText::sizeHint() const
     if (wordWrap())
         return QSize(width(), heightForWidth(width()));
     const QMargins m = contentsMargins();
-    return QSize(static_cast<int>(std::ceil(naturalWidth(text(), font()))) + m.left() + m.right(),
+    return QSize(static_cast<int>(std::ceil(oneLineWidth(text(), font()))) + m.left() + m.right(),
                  heightForWidth(0));
 }
 

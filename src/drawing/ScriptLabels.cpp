@@ -9,12 +9,11 @@
 
 namespace zorbiks {
 
-ScriptLabel::ScriptLabel(const QString &text, Script script, double points, QWidget *parent)
+ScriptLabel::ScriptLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
-    , script_(script)
 {
-    setFont(arialFont(points));
-    setAlignment(Qt::AlignLeft | (script == Script::Raised ? Qt::AlignTop : Qt::AlignBottom));
+    setFont(arialFont(8.25));
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -26,10 +25,9 @@ QSize ScriptLabel::sizeHint() const
     return {width, static_cast<int>(std::lround(1.3 * line))};
 }
 
-ScriptLabel *addScript(GapLabel *text, const QString &name, qsizetype index, const QString &value,
-                       Script script, double points)
+ScriptLabel *addExponent(GapLabel *text, const QString &name, qsizetype index, const QString &value)
 {
-    auto *label = new ScriptLabel(value, script, points, text);
+    auto *label = new ScriptLabel(value, text);
     label->setObjectName(name);
     label->setPalette(text->palette());
     text->placeAt(label, index);

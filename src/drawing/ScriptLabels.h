@@ -1,7 +1,7 @@
 #pragma once
 
-// Small numbers raised above (exponents) or lowered below (bases) the line
-// of a text with gaps, laid over the gap that follows a character.
+// Small numbers raised above the line of a text with gaps (exponents), laid
+// over the gap that follows a character.
 
 #include <QLabel>
 
@@ -9,25 +9,20 @@ namespace zorbiks {
 
 class GapLabel;
 
-enum class Script { Raised, Lowered };
-
 class ScriptLabel : public QLabel {
     Q_OBJECT
 public:
-    ScriptLabel(const QString &text, Script script, double points, QWidget *parent = nullptr);
+    explicit ScriptLabel(const QString &text, QWidget *parent = nullptr);
 
     // As high as 1.3 lines of the text it lies on, with its own text at the
-    // top (raised) or at the bottom (lowered): laid centred on that line, it
-    // stands a sixth of a line above or below it.
+    // top: laid centred on that line, it stands a sixth of a line above it.
     QSize sizeHint() const override;
-
-private:
-    Script script_;
 };
 
-// Lays a script label over the gap that starts at `index` of `text`.
-ScriptLabel *addScript(GapLabel *text, const QString &name, qsizetype index, const QString &value,
-                       Script script, double points = 8.25);
+// Lays an exponent label (8.25 pt) over the gap that starts at `index` of
+// `text`.
+ScriptLabel *addExponent(GapLabel *text, const QString &name, qsizetype index,
+                         const QString &value);
 
 // The indices just after every "2" of `text` that stands after a blank and
 // before at least three blanks: the places of the exponents of powers of two.

@@ -1,5 +1,7 @@
 #include "drawing/ScriptText.h"
 
+#include "drawing/TextLayout.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QMap>
@@ -233,9 +235,7 @@ QSize ScriptText::sizeHint() const
     const QMargins m = contentsMargins();
     QTextLayout layout;
     const double height = layOut(layout, 1e6);
-    double right = 0;
-    for (int i = 0; i < layout.lineCount(); ++i)
-        right = std::max(right, layout.lineAt(i).naturalTextWidth());
+    double right = naturalWidth(layout);
     // A label at the very end of the text reaches past it.
     const QFontMetricsF small(scriptFont());
     for (const Script &script : scripts_) {

@@ -45,7 +45,6 @@ public:
     explicit ScriptText(const QString &text, QWidget *parent = nullptr);
 
     void setScriptPointSize(double points); // 6.75 unless set
-    double scriptPointSize() const { return scriptPoints_; }
 
     // The index of the character right after the `occurrence`-th (0-based)
     // appearance of `before`; the end of the text when there is none.

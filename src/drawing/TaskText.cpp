@@ -2,7 +2,10 @@
 
 #include "drawing/GapLabel.h"
 
+#include <QFontMetricsF>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace zorbiks {
 
@@ -46,6 +49,12 @@ QLabel *addValue(GapLabel *text, const QString &name, const QString &before, int
     Colours::setTextColour(value, colour);
     text->placeAfter(value, before, occurrence);
     return value;
+}
+
+QString gapFor(double width, const QFont &textFont)
+{
+    const double blank = QFontMetricsF(textFont).horizontalAdvance(QLatin1Char(' '));
+    return QString(static_cast<int>(std::ceil(width / blank)) + 2, QLatin1Char(' '));
 }
 
 } // namespace zorbiks

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class QFont;
 class QLabel;
 class QWidget;
 
@@ -25,5 +26,9 @@ void addToFrame(QWidget *frame, QWidget *widget, Qt::Alignment alignment = {});
 // `text`; the draw writes into it.
 QLabel *addValue(GapLabel *text, const QString &name, const QString &before, int occurrence = 0,
                  const QColor &colour = Colours::valueRed);
+
+// A gap of blanks in `textFont` for a value `width` pixels wide (see
+// widestText), with two blanks to spare.
+QString gapFor(double width, const QFont &textFont);
 
 } // namespace zorbiks

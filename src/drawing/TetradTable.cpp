@@ -1,6 +1,7 @@
 #include "drawing/TetradTable.h"
 
 #include "drawing/BorderedGrid.h"
+#include "drawing/TextLayout.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -21,15 +22,11 @@ TetradTable::TetradTable(const QFont &font, QWidget *parent)
     : QWidget(parent)
 {
     setFont(font);
-    const QFontMetrics metrics(font);
-    const int height = metrics.height() + 6;
-    const int headerWidth = std::max(metrics.horizontalAdvance(rowTexts(0).first()),
-                                     metrics.horizontalAdvance(rowTexts(1).first())) +
-                            10;
-    const int tetradWidth = metrics.horizontalAdvance(QStringLiteral("0000")) + 9;
-
     const QStringList top = rowTexts(0);
     const QStringList bottom = rowTexts(1);
+    const int height = QFontMetrics(font).height() + 6;
+    const int headerWidth = qRound(widestText({top.first(), bottom.first()}, font)) + 10;
+    const int tetradWidth = qRound(widestText(top.mid(1) + bottom.mid(1), font)) + 9;
     headers_ =
         new BorderedGrid({{top.first()}, {bottom.first()}}, QSize(headerWidth, height), this);
     tetrads_ = new BorderedGrid({top.mid(1), bottom.mid(1)}, QSize(tetradWidth, height), this);

@@ -1,6 +1,9 @@
 #include "drawing/TextLayout.h"
 
+#include <QFontMetricsF>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace zorbiks {
 
@@ -16,6 +19,23 @@ double layOutLines(QTextLayout &layout, const QTextOption &option, double width)
     }
     layout.endLayout();
     return height;
+}
+
+double naturalWidth(const QTextLayout &layout)
+{
+    double widest = 0;
+    for (int i = 0; i < layout.lineCount(); ++i)
+        widest = std::max(widest, layout.lineAt(i).naturalTextWidth());
+    return widest;
+}
+
+double widestText(const QStringList &texts, const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    double widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest;
 }
 
 } // namespace zorbiks

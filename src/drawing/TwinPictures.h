@@ -32,7 +32,6 @@ public:
     const QList<Picture *> &plains() const { return plain_; }
     Picture *plain(int index) const { return plain_[index]; }
     Picture *twin(int index) const { return twin_[index]; }
-    bool clicked() const { return clicked_; }
 
     // A new task: the plain pictures show, the twins wait hidden (enabled)
     // in their places, nothing has been clicked.

@@ -10,37 +10,37 @@
 
 namespace zorbiks {
 
-MarkLine::MarkLine(Qt::Orientation orientation, const QColor &colour, QWidget *parent,
-                   double penWidth)
-    : QWidget(parent)
-    , orientation_(orientation)
-    , colour_(colour)
-    , penWidth_(penWidth)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int thickness = static_cast<int>(std::ceil(penWidth)) + 1;
-    if (orientation == Qt::Vertical)
-        setFixedWidth(thickness);
-    else
-        setFixedHeight(thickness);
-}
+namespace {
 
-void MarkLine::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setPen(QPen(colour_, penWidth_, Qt::SolidLine, Qt::FlatCap));
-    const QRectF area = rect();
-    if (orientation_ == Qt::Vertical)
+// The shaft: a red line down the middle of the widget.
+class Shaft : public QWidget {
+public:
+    explicit Shaft(QWidget *parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFixedWidth(static_cast<int>(std::ceil(penWidth)) + 1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(Colours::red, penWidth, Qt::SolidLine, Qt::FlatCap));
+        const QRectF area = rect();
         painter.drawLine(QPointF(area.center().x(), area.top()),
                          QPointF(area.center().x(), area.bottom()));
-    else
-        painter.drawLine(QPointF(area.left(), area.center().y()),
-                         QPointF(area.right(), area.center().y()));
-}
+    }
+
+private:
+    static constexpr double penWidth = 2;
+};
+
+} // namespace
 
 UpArrow::UpArrow(const QString &lineName, const QString &headName, QWidget *parent)
     : QWidget(parent)
-    , line_(new MarkLine(Qt::Vertical, Colours::red, this, 2))
+    , line_(new Shaft(this))
     , head_(new QLabel(QStringLiteral("^"), this))
 {
     line_->setObjectName(lineName);

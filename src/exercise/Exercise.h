@@ -162,9 +162,8 @@ public:
     virtual bool isCorrect(const QString &answer) const;
     virtual KeyVerdict filterKey(ushort code, qint16 lastKeyDown) const;
 
-    // Typed kind: an answer the check accepts now, where the exercise keeps
-    // it as text (letter codes, command strings); empty where the answer is
-    // a number (the benchmark's sweep finds those by trying numbers).
+    // Typed kind: an answer the check accepts now, as the pupil would type
+    // it (every typed exercise names one; the benchmark's sweep types it).
     virtual QString rightAnswer() const { return {}; }
 
     // Choice kind: the number (1-based) of the option that is right now.

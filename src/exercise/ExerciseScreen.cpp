@@ -12,6 +12,7 @@
 #include "screen/Pictures.h"
 #include "screen/WindowsKeyGuard.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -179,6 +180,8 @@ void ExerciseScreen::activate()
     restColours();
     reseedFromTimeOfDay(context_.services);
     exercise_->drawTask(*context_.services.random);
+    // What the draw changed is laid out before anyone looks.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 // ---- answers ----------------------------------------------------------------

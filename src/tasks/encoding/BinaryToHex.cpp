@@ -58,11 +58,10 @@ BinaryToHex::BinaryToHex()
 
 void BinaryToHex::buildView(ExerciseView &view)
 {
-    task_ = addText(view.task, QStringLiteral("зад1"),
-                    QStringLiteral("    К8. Перевести двоичное число                   в "
-                                   "шестнадцатеричную систему счисления."));
-    binary_ =
-        addValue(task_, QStringLiteral("зад2"), QStringLiteral("число"), 0, QColor(0, 128, 0));
+    GapLabel *task = addText(view.task, QStringLiteral("зад1"),
+                             QStringLiteral("    К8. Перевести двоичное число                   в "
+                                            "шестнадцатеричную систему счисления."));
+    binary_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("число"), 0, QColor(0, 128, 0));
 
     QGroupBox *first = view.explanations[0];
     first->setFont(arialFont(8.25));
@@ -106,7 +105,6 @@ void BinaryToHex::drawTask(RandomSource &random)
 {
     model_.draw(random);
     binary_->setText(model_.current().binary);
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

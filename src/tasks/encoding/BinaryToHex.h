@@ -12,8 +12,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 struct BinaryHexRow {
     QString binary; // shown in `зад2`
     QString hex;    // the only accepted answer, Latin capitals
@@ -45,6 +43,7 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return model_.current().hex; }
     KeyVerdict filterKey(ushort code, qint16) const override
     {
         return BinaryToHexModel::filter(code);
@@ -54,7 +53,6 @@ public:
 
 private:
     BinaryToHexModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *binary_ = nullptr; // `зад2`
 };
 

@@ -48,13 +48,14 @@ KeyVerdict MegabyteVolume::filterKey(ushort code, qint16) const
 
 void MegabyteVolume::buildView(ExerciseView &view)
 {
-    task_ = addText(view.task, QStringLiteral("Label3"),
-                    QStringLiteral(" К4. Сколько мегабайт информации содержит сообщение объемом 2 "
-                                   "    бит? В ответе укажите одно число."));
-    task_->setFont(arialFont(9.75));
-    task_->setContentsMargins(0, 4, 0, 0); // room for the exponent
-    exponent_ = addScript(task_, QStringLiteral("зад2"), exponentGaps(task_->text()).first(),
-                          QString(), Script::Raised);
+    GapLabel *task =
+        addText(view.task, QStringLiteral("Label3"),
+                QStringLiteral(" К4. Сколько мегабайт информации содержит сообщение объемом 2 "
+                               "    бит? В ответе укажите одно число."));
+    task->setFont(arialFont(9.75));
+    task->setContentsMargins(0, 4, 0, 0); // room for the exponent
+    exponent_ =
+        addExponent(task, QStringLiteral("зад2"), exponentGaps(task->text()).first(), QString());
 
     // Line separators keep the three steps of the reasoning on lines of
     // their own.
@@ -75,7 +76,6 @@ void MegabyteVolume::drawTask(RandomSource &random)
 {
     model_.draw(random);
     exponent_->setText(QString::number(model_.exponent()));
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

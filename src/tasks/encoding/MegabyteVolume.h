@@ -9,8 +9,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 class MegabyteVolumeModel {
 public:
     // X over 23..31, each once per cycle of nine.
@@ -33,13 +31,13 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return QString::number(model_.answer()); }
     KeyVerdict filterKey(ushort code, qint16 lastKeyDown) const override;
 
     const MegabyteVolumeModel &model() const { return model_; }
 
 private:
     MegabyteVolumeModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *exponent_ = nullptr; // `зад2`
 };
 

@@ -68,7 +68,6 @@ void NumberExercise::drawTask(RandomSource &random)
     first_->setText(drill_.row().shown);
     if (second_)
         second_->setText(drill_.row().second);
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

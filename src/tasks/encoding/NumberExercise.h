@@ -27,6 +27,7 @@ public:
 
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return drill_.isCorrect(answer); }
+    QString rightAnswer() const override { return drill_.row().answer; }
     KeyVerdict filterKey(ushort code, qint16) const override { return filter_(code); }
 
     const NumberDrill &drill() const { return drill_; }

@@ -76,13 +76,14 @@ PhotoSize::PhotoSize()
 
 void PhotoSize::buildView(ExerciseView &view)
 {
-    task_ = addText(view.task, QStringLiteral("зад1"),
-                    QStringLiteral("   К3. В цветовой модели RGB для кодирования одного пикселя "
-                                   "используется            3 байта. Фотографию размером        "
-                                   "           пикселей сохранили в виде несжатого файла с "
-                                   "использованием RGB-кодирования. Определите размер "
-                                   "получившегося файла."));
-    size_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("размером"));
+    GapLabel *task =
+        addText(view.task, QStringLiteral("зад1"),
+                QStringLiteral("   К3. В цветовой модели RGB для кодирования одного пикселя "
+                               "используется            3 байта. Фотографию размером        "
+                               "           пикселей сохранили в виде несжатого файла с "
+                               "использованием RGB-кодирования. Определите размер "
+                               "получившегося файла."));
+    size_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("размером"));
 
     OptionStyle style;
     style.size = {2000, 420};
@@ -108,7 +109,6 @@ void PhotoSize::drawTask(RandomSource &random)
     size_->setText(model_.current().size);
     for (size_t i = 0; i < options_.size(); ++i)
         options_[i]->setText(model_.options()[i]);
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

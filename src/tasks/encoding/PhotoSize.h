@@ -11,9 +11,7 @@
 
 class QLabel;
 
-namespace zorbiks {
-class GapLabel;
-}
+namespace zorbiks {}
 
 namespace zorbiks {
 
@@ -58,7 +56,6 @@ public:
 
 private:
     PhotoSizeModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *size_ = nullptr; // `зад2`
     std::array<QLabel *, 4> options_{};
 };

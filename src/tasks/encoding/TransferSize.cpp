@@ -47,14 +47,15 @@ KeyVerdict TransferSize::filterKey(ushort code, qint16) const
 void TransferSize::buildView(ExerciseView &view)
 {
     // The "c" of "бит/c" is a Latin letter.
-    task_ = addText(view.task, QStringLiteral("Label1"),
-                    QStringLiteral("   К5. Скорость передачи данных через ADSL-соединение равна\n"
-                                   "                 бит/c. Передача файла через данное "
-                                   "соединение заняла            секунд. Определите размер "
-                                   "файла в килобайтах."));
-    task_->setFont(arialFont(9.75));
-    rate_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("\n"));
-    seconds_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("заняла"));
+    GapLabel *task =
+        addText(view.task, QStringLiteral("Label1"),
+                QStringLiteral("   К5. Скорость передачи данных через ADSL-соединение равна\n"
+                               "                 бит/c. Передача файла через данное "
+                               "соединение заняла            секунд. Определите размер "
+                               "файла в килобайтах."));
+    task->setFont(arialFont(9.75));
+    rate_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("\n"));
+    seconds_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("заняла"));
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("   Для нахождения объёма файла в битах нужно умножить скорость "
                            "передачи на время."));
@@ -67,7 +68,6 @@ void TransferSize::drawTask(RandomSource &random)
     model_.draw(random);
     rate_->setText(QString::number(model_.rate()));
     seconds_->setText(QString::number(model_.seconds()));
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -10,8 +10,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 class TransferSizeModel {
 public:
     // The rate 8k × 1024 bits/s with k over 1..12, never the same twice
@@ -36,13 +34,13 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return QString::number(model_.answer()); }
     KeyVerdict filterKey(ushort code, qint16 lastKeyDown) const override;
 
     const TransferSizeModel &model() const { return model_; }
 
 private:
     TransferSizeModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *rate_ = nullptr;    // `зад2`
     QLabel *seconds_ = nullptr; // `зад3`
 };

@@ -43,11 +43,12 @@ UnicodeVolume::UnicodeVolume()
 
 void UnicodeVolume::buildView(ExerciseView &view)
 {
-    task_ = addText(view.task, QStringLiteral("Label1"),
-                    QStringLiteral("   К1. В кодировке Unicode на каждый символ отводится два "
-                                   "байта. Определите информационный объём в битах фразы    из  "
-                                   "          символов в этой кодировке."));
-    characters_ = addValue(task_, QStringLiteral("Label4"), QStringLiteral("из"));
+    GapLabel *task =
+        addText(view.task, QStringLiteral("Label1"),
+                QStringLiteral("   К1. В кодировке Unicode на каждый символ отводится два "
+                               "байта. Определите информационный объём в битах фразы    из  "
+                               "          символов в этой кодировке."));
+    characters_ = addValue(task, QStringLiteral("Label4"), QStringLiteral("из"));
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("   В каждом байте 8 бит, в двух байтах 16 бит."));
 }
@@ -56,7 +57,6 @@ void UnicodeVolume::drawTask(RandomSource &random)
 {
     model_.draw(random);
     characters_->setText(QString::number(model_.characters()));
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -9,8 +9,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 class UnicodeVolumeModel {
 public:
     // n uniform over 20..86, never the same twice running.
@@ -34,13 +32,13 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return QString::number(model_.answer()); }
     KeyVerdict filterKey(ushort code, qint16) const override { return model_.filter(code); }
 
     const UnicodeVolumeModel &model() const { return model_; }
 
 private:
     UnicodeVolumeModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *characters_ = nullptr; // `Label4`
 };
 

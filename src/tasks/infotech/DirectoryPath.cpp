@@ -4,6 +4,7 @@
 #include "drawing/NumberedFrames.h"
 #include "drawing/Options.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "screen/Fonts.h"
 
 #include <QFrame>
@@ -11,9 +12,7 @@
 #include <QLabel>
 #include <QLayout>
 
-#include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace zorbiks {
 
@@ -39,23 +38,6 @@ ExerciseTraits directoryPathTraits()
 QFont valueFont()
 {
     return arialFont(9.75, true);
-}
-
-// The width of the widest of the values that go over one gap.
-double widestValue(const std::function<QString(const DirectoryDataSet &)> &value)
-{
-    const QFontMetricsF metrics(valueFont());
-    double widest = 0;
-    for (const DirectoryDataSet &set : DirectoryPathModel::dataSets())
-        widest = std::max(widest, metrics.horizontalAdvance(value(set)));
-    return widest;
-}
-
-// A gap of blanks a little wider than `width` in the font of the text.
-QString gap(const QFont &textFont, double width)
-{
-    const double blank = QFontMetricsF(textFont).horizontalAdvance(QLatin1Char(' '));
-    return QString(static_cast<int>(std::ceil(width / blank)) + 2, QLatin1Char(' '));
 }
 
 } // namespace
@@ -96,20 +78,25 @@ void DirectoryPath::buildView(ExerciseView &view)
     const ScreenMetrics &m = view.metrics;
     // Each gap is as wide as the widest value that goes over it, and so is
     // the value's label, so that every value starts where its gap starts.
-    const double startWidth = widestValue([](const DirectoryDataSet &set) { return set.start; });
-    const double descentWidth =
-        widestValue([](const DirectoryDataSet &set) { return set.descent; });
+    QStringList starts;
+    QStringList descents;
+    for (const DirectoryDataSet &set : DirectoryPathModel::dataSets()) {
+        starts << set.start;
+        descents << set.descent;
+    }
+    const double startWidth = widestText(starts, valueFont());
+    const double descentWidth = widestText(descents, valueFont());
     const QFont textFont = view.task->font();
-    task_ = addText(
+    GapLabel *task = addText(
         view.task, QStringLiteral("Label1"),
-        QStringLiteral("   И5. Пользователь работал с каталогом") + gap(textFont, startWidth) +
+        QStringLiteral("   И5. Пользователь работал с каталогом") + gapFor(startWidth, textFont) +
             QStringLiteral("\nСначала он поднялся на один уровень вверх, затем еще раз поднялся "
                            "на один уровень вверх и после этого спустился в каталог") +
-            gap(textFont, descentWidth) +
+            gapFor(descentWidth, textFont) +
             QStringLiteral("\nЗапишите полный путь для того каталога, в котором оказался "
                            "пользователь."));
-    start_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("с каталогом"));
-    descent_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("спустился в каталог"));
+    start_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("с каталогом"));
+    descent_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("спустился в каталог"));
     for (auto [value, width] : {std::pair{start_, startWidth}, std::pair{descent_, descentWidth}}) {
         value->setFont(valueFont());
         value->setFixedWidth(static_cast<int>(std::ceil(width)) + 2);
@@ -172,7 +159,6 @@ void DirectoryPath::drawTask(RandomSource &random)
     descent_->setText(set.descent);
     for (size_t i = 0; i < paths_.size(); ++i)
         paths_[i]->setText(set.paths[i]);
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

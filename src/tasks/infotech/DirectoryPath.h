@@ -13,8 +13,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 struct DirectoryDataSet {
     QString start;                // `зад2`, the directory worked in (drive letter Latin "C")
     QString descent;              // `зад3`, the directory descended into
@@ -50,7 +48,6 @@ public:
 
 private:
     DirectoryPathModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *start_ = nullptr;   // `зад2`
     QLabel *descent_ = nullptr; // `зад3`
     std::array<QLabel *, 4> paths_{};

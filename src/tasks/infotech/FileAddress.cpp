@@ -2,9 +2,9 @@
 
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "exercise/TranslitFilters.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -78,28 +78,28 @@ KeyVerdict FileAddress::filterKey(ushort code, qint16 lastKeyDown) const
 
 void FileAddress::buildView(ExerciseView &view)
 {
-    task_ = addText(view.task, QStringLiteral("Label1"),
-                    QStringLiteral(" И3. Доступ к файлу") + gap(14) +
-                        QStringLiteral(", находящемуся на сервере") + gap(14) +
-                        QStringLiteral(", осуществляется по протоколу") + gap(8) +
-                        QStringLiteral(". В таблице фрагменты адреса файла закодированы буквами "
-                                       "от А до Ж. Запишите последовательность этих букв, "
-                                       "кодирующую адрес указанного файла в сети Интернет.") +
-                        QStringLiteral("\nА) /\nБ)") + gap(fragmentGap) + QStringLiteral("\nВ)") +
-                        gap(fragmentGap) + QStringLiteral("\nГ) ://\nД)") + gap(fragmentGap) +
-                        QStringLiteral("\nЕ)") + gap(fragmentGap) + QStringLiteral("\nЖ)") +
-                        gap(fragmentGap));
+    GapLabel *task = addText(
+        view.task, QStringLiteral("Label1"),
+        QStringLiteral(" И3. Доступ к файлу") + gap(14) +
+            QStringLiteral(", находящемуся на сервере") + gap(14) +
+            QStringLiteral(", осуществляется по протоколу") + gap(8) +
+            QStringLiteral(". В таблице фрагменты адреса файла закодированы буквами "
+                           "от А до Ж. Запишите последовательность этих букв, "
+                           "кодирующую адрес указанного файла в сети Интернет.") +
+            QStringLiteral("\nА) /\nБ)") + gap(fragmentGap) + QStringLiteral("\nВ)") +
+            gap(fragmentGap) + QStringLiteral("\nГ) ://\nД)") + gap(fragmentGap) +
+            QStringLiteral("\nЕ)") + gap(fragmentGap) + QStringLiteral("\nЖ)") + gap(fragmentGap));
     const QColor red = Colours::red;
-    file_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("файлу"), 0, red);
-    server_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("сервере"), 0, red);
-    protocol_ = addValue(task_, QStringLiteral("зад4"), QStringLiteral("протоколу"), 0, red);
+    file_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("файлу"), 0, red);
+    server_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("сервере"), 0, red);
+    protocol_ = addValue(task, QStringLiteral("зад4"), QStringLiteral("протоколу"), 0, red);
     // The fragments start one blank after their letters: a label as wide as
     // its gap, its text on the left.
     const QString fragmentLetters = QStringLiteral("БВДЕЖ");
-    const int gapWidth = QFontMetrics(task_->font()).horizontalAdvance(gap(fragmentGap - 2));
+    const int gapWidth = qRound(widestText({gap(fragmentGap - 2)}, task->font()));
     for (size_t i = 0; i < fragments_.size(); ++i) {
         QLabel *fragment =
-            addValue(task_, QStringLiteral("зад%1").arg(i + 5),
+            addValue(task, QStringLiteral("зад%1").arg(i + 5),
                      fragmentLetters.mid(qsizetype(i), 1) + QLatin1Char(')'), 0, Colours::taskBlue);
         fragment->setFixedWidth(gapWidth);
         fragments_[i] = fragment;
@@ -131,7 +131,6 @@ void FileAddress::buildView(ExerciseView &view)
                                  example.occurrence, red);
         label->setText(example.text);
     }
-    parts->placeOverlays();
 
     addText(view.explanations[1], QStringLiteral("Label6"),
             QStringLiteral("   Примеры URL-адресов  файлов в Интернете:"));
@@ -150,7 +149,6 @@ void FileAddress::drawTask(RandomSource &random)
     protocol_->setText(set.protocol);
     for (size_t i = 0; i < fragments_.size(); ++i)
         fragments_[i]->setText(set.fragments[i]);
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -12,8 +12,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 struct AddressDataSet {
     QString file;     // `зад2`
     QString server;   // `зад3`
@@ -55,7 +53,6 @@ public:
 
 private:
     FileAddressModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *file_ = nullptr;              // `зад2`
     QLabel *server_ = nullptr;            // `зад3`
     QLabel *protocol_ = nullptr;          // `зад4`

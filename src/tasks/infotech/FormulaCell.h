@@ -44,6 +44,7 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return QString::number(model_.current().answer); }
     KeyVerdict filterKey(ushort code, qint16) const override { return model_.filter(code); }
 
     const FormulaCellModel &model() const { return model_; }

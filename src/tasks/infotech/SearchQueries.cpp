@@ -119,7 +119,6 @@ void SearchQueries::buildView(ExerciseView &view)
         ->setText(QStringLiteral("Пушкин /\\ Лермонтов"));
     addValue(explanation, QStringLiteral("Label7"), QStringLiteral("например,"), 1, Colours::red)
         ->setText(QStringLiteral("Пушкин | Лермонтов"));
-    explanation->placeOverlays();
 }
 
 void SearchQueries::drawTask(RandomSource &)
@@ -139,7 +138,6 @@ void SearchQueries::drawTask(RandomSource &)
                 sign->move(-4000, 0);
             }
         }
-        label->placeOverlays();
     }
 }
 

@@ -82,11 +82,11 @@ CompoundCondition::CompoundCondition()
 
 void CompoundCondition::buildView(ExerciseView &view)
 {
-    task_ =
+    GapLabel *task =
         addText(view.task, QStringLiteral("зад1"),
                 QStringLiteral("Л1. Для какого целого числа Х истинно выражение:             "));
     expression_ =
-        addValue(task_, QStringLiteral("зад2"), QStringLiteral("выражение:"), 0, QColor(0, 0, 160));
+        addValue(task, QStringLiteral("зад2"), QStringLiteral("выражение:"), 0, QColor(0, 0, 160));
 
     OptionStyle style;
     style.size = {1300, 450};
@@ -97,19 +97,19 @@ void CompoundCondition::buildView(ExerciseView &view)
     for (size_t i = 0; i < options_.size(); ++i)
         options_[i] = static_cast<QLabel *>(view.options[static_cast<qsizetype>(i)].control);
 
-    explanation1_ = addText(
+    GapLabel *explanation1 = addText(
         view.explanations[0], QStringLiteral("Label5"),
         QStringLiteral("    Для решения данной задачи можно проверить все ответы последовательно:  "
                        "числа    и     не удовлетворяют условию         , которое является "
                        "обязательным, т.к. связано с остальной частью выражения знаком "
                        "логического умножения."));
-    explained_[0] = addValue(explanation1_, QStringLiteral("пояс1"), QStringLiteral("числа"));
-    explained_[1] = addValue(explanation1_, QStringLiteral("пояс2"), QStringLiteral("числа    и"));
-    explained_[2] = addValue(explanation1_, QStringLiteral("пояс3"), QStringLiteral("условию"));
-    explanation2_ =
+    explained_[0] = addValue(explanation1, QStringLiteral("пояс1"), QStringLiteral("числа"));
+    explained_[1] = addValue(explanation1, QStringLiteral("пояс2"), QStringLiteral("числа    и"));
+    explained_[2] = addValue(explanation1, QStringLiteral("пояс3"), QStringLiteral("условию"));
+    GapLabel *explanation2 =
         addText(view.explanations[1], QStringLiteral("Label9"),
                 QStringLiteral("   Число     не удовлетворяет условию в двойных скобках."));
-    explained_[3] = addValue(explanation2_, QStringLiteral("пояс4"), QStringLiteral("Число"));
+    explained_[3] = addValue(explanation2, QStringLiteral("пояс4"), QStringLiteral("Число"));
 }
 
 void CompoundCondition::drawTask(RandomSource &random)
@@ -123,8 +123,6 @@ void CompoundCondition::drawTask(RandomSource &random)
     explained_[1]->setText(QString::number(v.failMandatory[1]));
     explained_[2]->setText(v.mandatory);
     explained_[3]->setText(QString::number(v.failDisjunction));
-    for (GapLabel *text : {task_, explanation1_, explanation2_})
-        text->placeOverlays();
 }
 
 } // namespace zorbiks

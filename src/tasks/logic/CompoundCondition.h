@@ -13,8 +13,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 struct ConditionVariant {
     QString expression;               // `зад2`
     std::array<int, 4> candidates;    // `Отв1` … `Отв4`
@@ -50,9 +48,6 @@ public:
 
 private:
     CompoundConditionModel model_;
-    GapLabel *task_ = nullptr;
-    GapLabel *explanation1_ = nullptr;
-    GapLabel *explanation2_ = nullptr;
     QLabel *expression_ = nullptr;        // `зад2`
     std::array<QLabel *, 4> options_{};   // `Отв1` … `Отв4`
     std::array<QLabel *, 4> explained_{}; // `пояс1` … `пояс4`

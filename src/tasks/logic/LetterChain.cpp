@@ -79,7 +79,7 @@ LetterChain::LetterChain()
 
 void LetterChain::buildView(ExerciseView &view)
 {
-    task_ = addText(
+    GapLabel *task = addText(
         view.task, QStringLiteral("Label1"),
         QStringLiteral(
             "   Л5. Некоторый алгоритм из одной цепочки символов получает новую цепочку следующим "
@@ -95,7 +95,7 @@ void LetterChain::buildView(ExerciseView &view)
                 "    Дана цепочка символов      . Какая цепочка символов получится, если к данной "
                 "цепочке применить алгоритм дважды (то-есть к данной цепочке применить алгоритм, а "
                 "затем к результату его работы применить алгоритм еще раз)?"));
-    chain_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("Дана цепочка символов"), 0,
+    chain_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("Дана цепочка символов"), 0,
                       Colours::valueRed);
     Colours::setBackground(chain_, QColor(192, 255, 192));
     GapLabel *example = addText(
@@ -110,7 +110,6 @@ void LetterChain::drawTask(RandomSource &random)
 {
     model_.draw(random);
     chain_->setText(model_.current().chain);
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -13,8 +13,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 struct ChainVariant {
     QString chain;  // `зад2`
     QString answer; // the chain after the algorithm applied twice
@@ -58,8 +56,7 @@ public:
 
 private:
     LetterChainModel model_;
-    GapLabel *task_ = nullptr; // `Label1`
-    QLabel *chain_ = nullptr;  // `зад2`
+    QLabel *chain_ = nullptr; // `зад2`
 };
 
 } // namespace zorbiks

@@ -162,27 +162,27 @@ void RecordQuery::buildView(ExerciseView &view)
     }
     addToFrame(view.task, grid, Qt::AlignHCenter);
 
-    question_ =
+    GapLabel *question =
         addText(view.task, QStringLiteral("Label46"),
                 QStringLiteral("Сколько записей в данном фрагменте удовлетворяют условию:          "
                                "                                                          В ответе "
                                "укажите одно число — искомое количество записей."));
     condition_ =
-        addValue(question_, QStringLiteral("зад2"), QStringLiteral("условию:"), 0, Colours::red);
+        addValue(question, QStringLiteral("зад2"), QStringLiteral("условию:"), 0, Colours::red);
     Colours::setBackground(condition_, conditionBackground);
 
-    explanation_ = addText(
+    GapLabel *explanation = addText(
         view.explanations[0], QStringLiteral("Label5"),
         QStringLiteral(
             "   В число искомых записей входят все записи учащихся                 пола, а также "
             "те записи учащихся                   пола, для которых выполнено условие: "));
     const QColor green{0, 96, 0};
     explained_[0] =
-        addValue(explanation_, QStringLiteral("пояс1"), QStringLiteral("учащихся"), 0, green);
+        addValue(explanation, QStringLiteral("пояс1"), QStringLiteral("учащихся"), 0, green);
     explained_[1] =
-        addValue(explanation_, QStringLiteral("пояс2"), QStringLiteral("учащихся"), 1, green);
+        addValue(explanation, QStringLiteral("пояс2"), QStringLiteral("учащихся"), 1, green);
     explained_[2] =
-        addValue(explanation_, QStringLiteral("пояс3"), QStringLiteral("условие:"), 0, green);
+        addValue(explanation, QStringLiteral("пояс3"), QStringLiteral("условие:"), 0, green);
     for (QLabel *label : explained_)
         Colours::setBackground(label, explainedBackground);
 }
@@ -201,8 +201,6 @@ void RecordQuery::drawTask(RandomSource &random)
     explained_[0]->setText(RecordQueryModel::sexWord(v.sex));
     explained_[1]->setText(RecordQueryModel::sexWord(RecordQueryModel::otherSex(v.sex)));
     explained_[2]->setText(RecordQueryModel::comparison(v));
-    question_->placeOverlays();
-    explanation_->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -12,8 +12,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 // The four subjects, in the order of the table's columns.
 enum Subject { Mathematics, Chemistry, Informatics, Biology };
 
@@ -65,6 +63,7 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return QString::number(model_.current().answer); }
     KeyVerdict filterKey(ushort code, qint16) const override { return model_.filter(code); }
 
     const RecordQueryModel &model() const { return model_; }
@@ -73,8 +72,6 @@ private:
     RecordQueryModel model_;
     std::array<QLabel *, 6> sexCells_{};
     std::array<std::array<QLabel *, 4>, 6> scoreCells_{};
-    GapLabel *question_ = nullptr;        // `Label46`
-    GapLabel *explanation_ = nullptr;     // `Label5`
     QLabel *condition_ = nullptr;         // `зад2`
     std::array<QLabel *, 3> explained_{}; // `пояс1` … `пояс3`
 };

@@ -40,22 +40,16 @@ QLabel *symbolLabel(const QString &text, QWidget *parent, const QFont &font)
     return label;
 }
 
-// Lays a small symbol over a label's text: centred between the characters
-// at `left` and `right` (the blanks between them), or, with `left` < 0, just
-// before the character at `right`.
-void placeSymbol(QLabel *label, const QString &symbol, qsizetype left, qsizetype right)
+// A text of one line in the explanations' small font, over which small
+// symbols are laid.
+GapLabel *symbolText(const QString &text, const QFont &font, QWidget *parent = nullptr)
 {
-    QLabel *mark = symbolLabel(symbol, label, label->font());
-    const QFontMetrics metrics(label->font());
-    const QString &text = label->text();
-    const int start = label->contentsRect().left();
-    const int rightEdge = start + metrics.horizontalAdvance(text.left(right));
-    int x = rightEdge - mark->width();
-    if (left >= 0) {
-        const int leftEdge = start + metrics.horizontalAdvance(text.left(left + 1));
-        x = (leftEdge + rightEdge - mark->width()) / 2;
-    }
-    mark->move(x, (label->height() - mark->height()) / 2);
+    auto *label = new GapLabel(text, parent);
+    label->setWordWrap(false);
+    label->setFont(font);
+    Colours::setTextColour(label, Colours::valueRed);
+    label->adjustSize();
+    return label;
 }
 
 // A value label laid over a text's gap, sized to its text.
@@ -166,11 +160,12 @@ void TruthTable::buildView(ExerciseView &view)
     // left-hand operand of `Label24`.
     auto *notRow = new QWidget;
     QLabel *leading = symbolLabel(negation, notRow, font);
-    QLabel *label24 = symbolLabel(QStringLiteral("1 = 0 и   0 = 1"), notRow, font);
+    GapLabel *label24 = symbolText(QStringLiteral("1 = 0 и   0 = 1"), font, notRow);
     label24->setObjectName(QStringLiteral("Label24"));
     label24->move(leading->width(), 0);
     const QString &notText = label24->text();
-    placeSymbol(label24, negation, -1, notText.lastIndexOf(QLatin1Char('0'), notText.size() - 5));
+    label24->placeBefore(symbolLabel(negation, nullptr, font),
+                         notText.lastIndexOf(QLatin1Char('0'), notText.size() - 5));
     notRow->adjustSize();
     first->placeAfter(notRow, QStringLiteral("т.е."), 2);
 
@@ -183,20 +178,20 @@ void TruthTable::buildView(ExerciseView &view)
     second->placeAfter(
         gapValue(QStringLiteral("    X = 0 и Y = 1"), QStringLiteral("Label22"), font),
         QStringLiteral("если"));
-    QLabel *label23 =
-        gapValue(QStringLiteral("  X \\/ Y = 1; X   Y = 0;    X \\/ Y = 1;   X    Y = 1"),
-                 QStringLiteral("Label23"), font);
+    GapLabel *label23 =
+        symbolText(QStringLiteral("  X \\/ Y = 1; X   Y = 0;    X \\/ Y = 1;   X    Y = 1"), font);
+    label23->setObjectName(QStringLiteral("Label23"));
     // Its items: X \/ Y; X & Y; ¬X \/ Y; ¬X & Y.
     const QString text23 = label23->text();
     QList<qsizetype> xs;
     for (qsizetype i = text23.indexOf(QLatin1Char('X')); i >= 0;
          i = text23.indexOf(QLatin1Char('X'), i + 1))
         xs.append(i);
-    auto yAfter = [&text23](qsizetype x) { return text23.indexOf(QLatin1Char('Y'), x); };
-    placeSymbol(label23, QStringLiteral("&"), xs[1], yAfter(xs[1]));
-    placeSymbol(label23, negation, -1, xs[2]);
-    placeSymbol(label23, negation, -1, xs[3]);
-    placeSymbol(label23, QStringLiteral("&"), xs[3], yAfter(xs[3]));
+    // A conjunction sign in the blanks after an X, a negation just before it.
+    label23->placeAt(symbolLabel(QStringLiteral("&"), nullptr, font), xs[1] + 1);
+    label23->placeBefore(symbolLabel(negation, nullptr, font), xs[2]);
+    label23->placeBefore(symbolLabel(negation, nullptr, font), xs[3]);
+    label23->placeAt(symbolLabel(QStringLiteral("&"), nullptr, font), xs[3] + 1);
     second->placeAfter(label23, QStringLiteral("то :"));
 }
 

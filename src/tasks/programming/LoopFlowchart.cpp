@@ -112,12 +112,13 @@ void LoopFlowchart::buildView(ExerciseView &view)
     // The explanation: the limit over the gap at the end of the sentence
     // (a run of blanks gives it room), then the trace of the first passes.
     QGroupBox *frame = view.explanations[0];
-    explanation_ = addText(frame, QStringLiteral("Label5"),
-                           QStringLiteral("   Данный алгоритм циклический и выполняется до тех "
-                                          "пор, пока переменная b не станет равной ") +
-                               QString(8, QLatin1Char(' ')));
+    GapLabel *explanation =
+        addText(frame, QStringLiteral("Label5"),
+                QStringLiteral("   Данный алгоритм циклический и выполняется до тех "
+                               "пор, пока переменная b не станет равной ") +
+                    QString(8, QLatin1Char(' ')));
     limit_ =
-        addValue(explanation_, QStringLiteral("пояс1"), QStringLiteral("равной"), 0, Colours::red);
+        addValue(explanation, QStringLiteral("пояс1"), QStringLiteral("равной"), 0, Colours::red);
     Colours::setBackground(limit_, Colours::green);
 
     auto *table = new QWidget(frame);
@@ -153,7 +154,6 @@ void LoopFlowchart::drawTask(RandomSource &random)
         trace_->cell(1, pass)->setText(QString::number(v.b[static_cast<size_t>(pass)]));
         trace_->cell(2, pass)->setText(QString::number(v.c[static_cast<size_t>(pass)]));
     }
-    explanation_->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -13,7 +13,6 @@ class QLabel;
 namespace zorbiks {
 
 class BorderedGrid;
-class GapLabel;
 
 struct LoopVariant {
     QString condition; // `зад2`, e.g. "b=11"
@@ -51,6 +50,7 @@ public:
     void buildView(ExerciseView &view) override;
     void drawTask(RandomSource &random) override;
     bool isCorrect(const QString &answer) const override { return model_.isCorrect(answer); }
+    QString rightAnswer() const override { return QString::number(model_.current().answer); }
     KeyVerdict filterKey(ushort code, qint16) const override { return model_.filter(code); }
 
     const LoopFlowchartModel &model() const { return model_; }
@@ -59,8 +59,7 @@ private:
     LoopFlowchartModel model_;
     QLabel *condition_ = nullptr; // `зад2`
     QLabel *body_ = nullptr;      // `зад3`
-    GapLabel *explanation_ = nullptr;
-    QLabel *limit_ = nullptr; // `пояс1`
+    QLabel *limit_ = nullptr;     // `пояс1`
     BorderedGrid *trace_ = nullptr;
 };
 

@@ -32,7 +32,6 @@ void addGapValue(GapLabel *text, const QString &name, const QString &value, cons
     QLabel *label = addValue(text, name, before, occurrence, Colours::taskBlue);
     label->setText(value);
     Colours::setBackground(label, Colours::green);
-    text->placeOverlays();
 }
 
 } // namespace
@@ -171,7 +170,6 @@ void ThreeAssignments::drawTask(RandomSource &random)
     sides_[0]->setText(v.first);
     sides_[1]->setText(v.second);
     sides_[2]->setText(v.third);
-    static_cast<GapLabel *>(sides_[0]->parentWidget())->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -82,9 +82,9 @@ void TriplerCommands::buildView(ExerciseView &view)
         QStringLiteral("которая преобразует число 2 в 8)."),
         QStringLiteral("Если таких алгоритмов более одного, то запишите любой из них."),
     };
-    task_ = addText(view.task, QStringLiteral("Label1"), lines.join(lineEnd));
-    start_ = addValue(task_, QStringLiteral("зад2"), QStringLiteral("из числа"), 0, Colours::red);
-    target_ = addValue(task_, QStringLiteral("зад3"), QStringLiteral("числа"), 1, Colours::red);
+    GapLabel *task = addText(view.task, QStringLiteral("Label1"), lines.join(lineEnd));
+    start_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("из числа"), 0, Colours::red);
+    target_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("числа"), 1, Colours::red);
     Colours::setBackground(start_, Colours::green);
     Colours::setBackground(target_, Colours::green);
 
@@ -97,7 +97,6 @@ void TriplerCommands::drawTask(RandomSource &random)
     model_.draw(random);
     start_->setText(QString::number(model_.current().start));
     target_->setText(QString::number(model_.current().target));
-    task_->placeOverlays();
 }
 
 } // namespace zorbiks

@@ -14,8 +14,6 @@ class QLabel;
 
 namespace zorbiks {
 
-class GapLabel;
-
 struct TriplerVariant {
     int start = 0;  // `зад2`
     int target = 0; // `зад3`
@@ -59,7 +57,6 @@ public:
 
 private:
     TriplerCommandsModel model_;
-    GapLabel *task_ = nullptr;
     QLabel *start_ = nullptr;  // `зад2`
     QLabel *target_ = nullptr; // `зад3`
 };
