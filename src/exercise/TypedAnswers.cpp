@@ -34,6 +34,7 @@ TypedAnswers::TypedAnswers(const AnswerParts &parts)
     answer_->setCharacterFilter([this](ushort code) { return filterCharacter(code); });
     // The key filter's transliteration reads the key that produced the
     // character, so every key pressed in `Ответ` is recorded before it.
+    answer_->recordKeysInto(&parts_.context.pupil.LastKeyDown);
     answer_->setKeyDownHook([this](const QKeyEvent &event) { return keyDown(event); });
     connect(answer_, &QLineEdit::textChanged, this, [this](const QString &text) { text_ = text; });
     connect(answer_, &FilteredLineEdit::keyReleased, parts_.guard, &WindowsKeyGuard::keyReleased);
@@ -128,7 +129,6 @@ ushort TypedAnswers::filterCharacter(ushort code)
 bool TypedAnswers::keyDown(const QKeyEvent &event)
 {
     const int key = keyCodeOf(event);
-    parts_.context.pupil.LastKeyDown = static_cast<qint16>(key);
     if (!traits_.typed.ctrlAltToResults || (key != KeyCode::Control && key != KeyCode::Alt))
         return false;
     answer_->clear();

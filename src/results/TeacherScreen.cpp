@@ -1,7 +1,6 @@
 #include "results/TeacherScreen.h"
 
 #include "log/ResultsLog.h"
-#include "platform/KeyCodes.h"
 #include "platform/Services.h"
 #include "pupil/PupilRecord.h"
 #include "pupil/Transliteration.h"
@@ -112,10 +111,7 @@ void TeacherScreen::buildAddressBox()
     address_ = new FilteredLineEdit(frame_);
     address_->setObjectName(QStringLiteral("Text2"));
     address_->setCharacterFilter([this](ushort code) { return filterAddressCharacter(code); });
-    address_->setKeyDownHook([this](const QKeyEvent &event) {
-        context_.pupil.LastKeyDown = static_cast<qint16>(keyCodeOf(event));
-        return false;
-    });
+    address_->recordKeysInto(&context_.pupil.LastKeyDown);
     connect(address_, &QLineEdit::textChanged, this,
             [this](const QString &text) { context_.pupil.NewLogPath = text; });
 }

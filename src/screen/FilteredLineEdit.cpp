@@ -87,6 +87,8 @@ void FilteredLineEdit::pasteFiltered(const QString &text)
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
 {
+    if (lastKeyDown_)
+        *lastKeyDown_ = static_cast<qint16>(keyCodeOf(*event));
     if (keyDown_ && keyDown_(*event)) {
         event->accept();
         return;

@@ -27,6 +27,10 @@ public:
 
     void setCharacterFilter(CharacterFilter filter) { filter_ = std::move(filter); }
     void setKeyDownHook(KeyDownHook hook) { keyDown_ = std::move(hook); }
+    // Writes the key code (KeyCodes.h) of every key pressed in the box into
+    // `lastKeyDown` before anything else sees the key: the transliterating
+    // filters read which key made the character.
+    void recordKeysInto(qint16 *lastKeyDown) { lastKeyDown_ = lastKeyDown; }
 
     // Inserts text at the cursor as if it had been pasted.
     void pasteFiltered(const QString &text);
@@ -52,6 +56,7 @@ private:
 
     CharacterFilter filter_;
     KeyDownHook keyDown_;
+    qint16 *lastKeyDown_ = nullptr;
     bool inserting_ = false; // insertAccepted() is at work
 };
 

@@ -129,10 +129,7 @@ void RegistrationScreen::buildSurnameBox()
 
     connect(surname_, &QLineEdit::textChanged, this,
             [this](const QString &text) { context_.pupil.PupilName = text; });
-    surname_->setKeyDownHook([this](const QKeyEvent &event) {
-        context_.pupil.LastKeyDown = static_cast<qint16>(keyCodeOf(event));
-        return false;
-    });
+    surname_->recordKeysInto(&context_.pupil.LastKeyDown);
     surname_->setCharacterFilter([this](ushort code) { return filterSurnameCharacter(code); });
     connect(surname_, &FilteredLineEdit::keyReleased, guard_, &WindowsKeyGuard::keyReleased);
 }
