@@ -9,6 +9,12 @@
 # as "NAME/File.h". WIDGETS rooms share one precompiled header of Qt's
 # widget headers.
 
+# A room's sources are compiled in batches of a few files (a unity build):
+# the Qt headers are read once per batch instead of once per file, which
+# makes a first build about a quarter faster. Turn it off for quick
+# rebuilds of a single file while working on one room.
+option(ZORBIKS_UNITY_BUILD "Compile each room's sources in batches" ON)
+
 # The precompiled Qt headers, built once and reused by every widget room.
 add_library(zorbiks_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/pch.cpp)
 target_link_libraries(zorbiks_pch PUBLIC Qt6::Widgets)
@@ -21,6 +27,8 @@ function(zorbiks_room name)
     cmake_parse_arguments(ROOM "WIDGETS" "" "SOURCES;USES;LINKS" ${ARGN})
     string(REPLACE "/" "_" target zorbiks_${name})
     add_library(${target} STATIC ${ROOM_SOURCES})
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ${ZORBIKS_UNITY_BUILD}
+                                               UNITY_BUILD_BATCH_SIZE 8)
     # The room's include root holds nothing but a link to the room's folder.
     set(root ${CMAKE_BINARY_DIR}/rooms/${target})
     get_filename_component(parent ${root}/${name} DIRECTORY)
