@@ -26,6 +26,16 @@ Display *x11Display()
 
 class X11KeyboardLayout final : public KeyboardLayout {
 public:
+    // The XKB group is global to the X session: the one in force now is the
+    // one given back at the end.
+    X11KeyboardLayout()
+    {
+        Display *display = x11Display();
+        XkbStateRec state;
+        if (display && XkbGetState(display, XkbUseCoreKbd, &state) == Success)
+            startGroup_ = state.locked_group;
+    }
+
     void activate(KeyboardLayoutKind layout) override
     {
         Display *display = x11Display();
@@ -36,6 +46,16 @@ public:
             return;
         XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(group));
         XFlush(display);
+    }
+
+    void restore() override
+    {
+        Display *display = x11Display();
+        if (!display || startGroup_ < 0)
+            return;
+        XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(startGroup_));
+        // Done before the program goes on to end.
+        XSync(display, False);
     }
 
 private:
@@ -67,6 +87,8 @@ private:
         XkbFreeKeyboard(keyboard, 0, True);
         return found;
     }
+
+    int startGroup_ = -1; // -1: not known (no X11)
 };
 
 class X11PointerInput final : public PointerInput {
