@@ -1,13 +1,14 @@
 #include "linux/X11Platform.h"
 
+#include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 
 // X11 headers come after Qt's: they define macros such as None and KeyPress.
 #include <X11/XKBlib.h>
@@ -106,6 +107,28 @@ public:
     }
 };
 
+// Qt's popups (the context menu of a text box, a drop-down list) take the
+// keyboard while they are open and, closing, let it go altogether: the
+// stage's grab with it. The watch reports every popup that closes.
+class PopupWatch final : public QObject {
+public:
+    explicit PopupWatch(std::function<void()> closed)
+        : closed_(std::move(closed))
+    {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->windowType() == Qt::Popup)
+            QTimer::singleShot(0, this, closed_); // once Qt has let the keyboard go
+        return false;
+    }
+
+private:
+    std::function<void()> closed_;
+};
+
 class KeyboardGrabLock final : public TaskManagerLock {
 public:
     explicit KeyboardGrabLock(bool grab)
@@ -131,6 +154,10 @@ public:
         }
         if (platform != QLatin1String("xcb"))
             return;
+        if (!popups_) {
+            popups_ = std::make_unique<PopupWatch>([this] { takeBackFromPopup(); });
+            QCoreApplication::instance()->installEventFilter(popups_.get());
+        }
         attempts_ = 0;
         tryGrab();
     }
@@ -163,6 +190,15 @@ private:
             retry_.start();
     }
 
+    // After the last open popup has closed, the stage holds the keyboard again.
+    void takeBackFromPopup()
+    {
+        if (!engaged_ || QApplication::activePopupWidget())
+            return;
+        attempts_ = 0;
+        tryGrab();
+    }
+
     bool grab_;
     bool engaged_ = false;
     bool warned_ = false;
@@ -170,6 +206,7 @@ private:
     int attempts_ = 0;
     QPointer<QWidget> window_;
     QTimer retry_;
+    std::unique_ptr<PopupWatch> popups_;
 };
 
 } // namespace
