@@ -129,6 +129,10 @@ private slots:
         QFile::setPermissions(home_.filePath("runtime"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+        // The server's messages go to a file: unread, they would fill the
+        // pipe and stop the server.
+        server_.setProcessChannelMode(QProcess::MergedChannels);
+        server_.setStandardOutputFile(home_.filePath("server.log"));
         for (int n = 81; n < 90 && display_.isEmpty(); ++n) {
             if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
                 QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
@@ -146,6 +150,10 @@ private slots:
                     break;
                 }
                 QThread::msleep(30);
+            }
+            if (display_.isEmpty()) { // another server won the display
+                server_.kill();
+                server_.waitForFinished(1000);
             }
         }
         if (display_.isEmpty())
