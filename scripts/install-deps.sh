@@ -7,7 +7,9 @@ packages="cmake make g++ ccache qt6-base-dev qt6-multimedia-dev qt6-translations
 libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core espeak-ng"
 for option in "$@"; do
     case "$option" in
-    --with-x-tools) packages="$packages xvfb xauth xdotool imagemagick openbox wmctrl x11-utils" ;;
+    # Xvnc (tigervnc) honours a second keyboard layout, which Xvfb ignores.
+    --with-x-tools) packages="$packages xvfb xauth xdotool imagemagick openbox wmctrl x11-utils \
+tigervnc-standalone-server x11-xkb-utils" ;;
     --with-packaging) packages="$packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool imagemagick" ;;
     --with-printing) packages="$packages cups cups-client printer-driver-cups-pdf poppler-utils" ;;
     esac

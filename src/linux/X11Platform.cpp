@@ -1,13 +1,14 @@
 #include "linux/X11Platform.h"
 
+#include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 
 // X11 headers come after Qt's: they define macros such as None and KeyPress.
 #include <X11/XKBlib.h>
@@ -26,6 +27,16 @@ Display *x11Display()
 
 class X11KeyboardLayout final : public KeyboardLayout {
 public:
+    // The XKB group is global to the X session: the one in force now is the
+    // one given back at the end.
+    X11KeyboardLayout()
+    {
+        Display *display = x11Display();
+        XkbStateRec state;
+        if (display && XkbGetState(display, XkbUseCoreKbd, &state) == Success)
+            startGroup_ = state.locked_group;
+    }
+
     void activate(KeyboardLayoutKind layout) override
     {
         Display *display = x11Display();
@@ -36,6 +47,16 @@ public:
             return;
         XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(group));
         XFlush(display);
+    }
+
+    void restore() override
+    {
+        Display *display = x11Display();
+        if (!display || startGroup_ < 0)
+            return;
+        XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(startGroup_));
+        // Done before the program goes on to end.
+        XSync(display, False);
     }
 
 private:
@@ -67,6 +88,8 @@ private:
         XkbFreeKeyboard(keyboard, 0, True);
         return found;
     }
+
+    int startGroup_ = -1; // -1: not known (no X11)
 };
 
 class X11PointerInput final : public PointerInput {
@@ -82,6 +105,28 @@ public:
         XTestFakeButtonEvent(display, 1, False, CurrentTime);
         XFlush(display);
     }
+};
+
+// Qt's popups (the context menu of a text box, a drop-down list) take the
+// keyboard while they are open and, closing, let it go altogether: the
+// stage's grab with it. The watch reports every popup that closes.
+class PopupWatch final : public QObject {
+public:
+    explicit PopupWatch(std::function<void()> closed)
+        : closed_(std::move(closed))
+    {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+            static_cast<QWidget *>(watched)->windowType() == Qt::Popup)
+            QTimer::singleShot(0, this, closed_); // once Qt has let the keyboard go
+        return false;
+    }
+
+private:
+    std::function<void()> closed_;
 };
 
 class KeyboardGrabLock final : public TaskManagerLock {
@@ -109,6 +154,10 @@ public:
         }
         if (platform != QLatin1String("xcb"))
             return;
+        if (!popups_) {
+            popups_ = std::make_unique<PopupWatch>([this] { takeBackFromPopup(); });
+            QCoreApplication::instance()->installEventFilter(popups_.get());
+        }
         attempts_ = 0;
         tryGrab();
     }
@@ -141,6 +190,15 @@ private:
             retry_.start();
     }
 
+    // After the last open popup has closed, the stage holds the keyboard again.
+    void takeBackFromPopup()
+    {
+        if (!engaged_ || QApplication::activePopupWidget())
+            return;
+        attempts_ = 0;
+        tryGrab();
+    }
+
     bool grab_;
     bool engaged_ = false;
     bool warned_ = false;
@@ -148,6 +206,7 @@ private:
     int attempts_ = 0;
     QPointer<QWidget> window_;
     QTimer retry_;
+    std::unique_ptr<PopupWatch> popups_;
 };
 
 } // namespace

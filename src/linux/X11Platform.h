@@ -5,7 +5,8 @@
 namespace zorbiks {
 
 // Switches the XKB group to the Russian or the US English layout; does
-// nothing without X11 or when the keyboard has no such group.
+// nothing without X11 or when the keyboard has no such group. The group the
+// session had when this was made is the one restore() gives back.
 std::unique_ptr<KeyboardLayout> makeX11KeyboardLayout();
 
 // QCursor for the move and the XTest extension for the click; clicks do

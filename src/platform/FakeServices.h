@@ -24,8 +24,10 @@ public:
 class FakeKeyboardLayout final : public KeyboardLayout {
 public:
     void activate(KeyboardLayoutKind layout) override { switches.append(layout); }
+    void restore() override { ++restores; }
 
     QList<KeyboardLayoutKind> switches;
+    int restores = 0;
 };
 
 class FakeSettingsStore final : public SettingsStore {

@@ -28,10 +28,14 @@ public:
 
 enum class KeyboardLayoutKind { Russian, UsEnglish };
 
+// The keyboard layout belongs to the whole desktop session, not to the
+// program: what the program switches for the pupil it gives back at the end.
 class KeyboardLayout {
 public:
     virtual ~KeyboardLayout() = default;
     virtual void activate(KeyboardLayoutKind layout) = 0;
+    // Back to the layout the session had when the program started.
+    virtual void restore() = 0;
 };
 
 // The per-user store of the one setting: where the results log lives.

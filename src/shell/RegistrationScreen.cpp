@@ -336,6 +336,8 @@ void RegistrationScreen::checkAccessCode()
 
 void RegistrationScreen::returnFromTeacher()
 {
+    // The teacher screen has released the lock; the next pupil is held again.
+    context_.services.lock->engage();
     code_->clear();
     surname_->setFocus();
     codeFrame_->hide();

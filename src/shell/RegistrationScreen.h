@@ -26,7 +26,8 @@ public:
 
     // The load step, once per run; later activations only lay the screen out.
     void activate() override;
-    // What the teacher screen's return does to this screen.
+    // What the teacher screen's return does to this screen: the lock engaged
+    // again for the next pupil, the code frame closed.
     void returnFromTeacher();
 
     // " Сегодня  8 декабря 2024 года " for 8 December 2024.

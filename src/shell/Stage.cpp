@@ -244,6 +244,7 @@ void Stage::endProgram()
         return;
     ending_ = true;
     services_->lock->release();
+    services_->keyboardLayout->restore();
     emit programEnded();
     QCoreApplication::quit();
 }

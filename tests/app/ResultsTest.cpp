@@ -113,10 +113,12 @@ private slots:
 
         QSignalSpy ended(app.stage, &Stage::programEnded);
         QVERIFY(app.fakes.lock->engaged);
+        QCOMPARE(app.fakes.keyboardLayout->restores, 0);
         app.click("Результат", "Отмена");
         QCOMPARE(ended.count(), 1);
         QVERIFY(!app.fakes.lock->engaged);
         QCOMPARE(app.fakes.lock->releases, 1);
+        QCOMPARE(app.fakes.keyboardLayout->restores, 1); // the session's layout given back
     }
 
     void noEndsTheProgramThreeTicksLater()
@@ -129,8 +131,10 @@ private slots:
         QCOMPARE(app.fakes.sounds->played.last(), QStringLiteral("спасибо"));
         QTest::qWait(1500);
         QCOMPARE(ended.count(), 0);
+        QCOMPARE(app.fakes.keyboardLayout->restores, 0);
         QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 4000);
         QVERIFY(!app.fakes.lock->engaged);
+        QCOMPARE(app.fakes.keyboardLayout->restores, 1);
     }
 
     void withoutAPrinterThePageIsSavedAndThePupilTold()

@@ -116,19 +116,49 @@ private slots:
         app.save(moved);
         QCOMPARE(app.fakes.settings->location, moved);
         QVERIFY(app.message().isEmpty());
-        // Back on the registration screen, the lock released for good.
+        // Back on the registration screen, the lock released by the teacher
+        // screen and engaged again for the next pupil.
         QVERIFY(!app.screen("secret")->isVisible());
         QVERIFY(!app.child("Титул1", "Frame1")->isVisible());
         QVERIFY(app.child("Титул1", "Label5")->isVisible());
         QVERIFY(app.child<QLineEdit>("Титул1", "Text3")->text().isEmpty());
         QCOMPARE(app.stage->focusWidget(), app.child("Титул1", "Text1"));
         QCOMPARE(app.fakes.lock->releases, 1);
-        QVERIFY(!app.fakes.lock->engaged);
+        QVERIFY(app.fakes.lock->engaged);
 
         app.registerPupil("Сидоров");
         QCOMPARE(fileText1251(moved), QStringLiteral("\r\n\r\n08.12.2024 10:39:05Сидоров"));
         QCOMPARE(app.log(), QString());
+        QCOMPARE(app.fakes.lock->engages, 2);
+    }
+
+    void theNextPupilIsHeldAgain_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("ОК with a new address") << "Command2";
+        QTest::newRow("Отмена") << "Command3";
+    }
+
+    // Whichever way the teacher goes back, the lock is engaged again before
+    // the next pupil types, and stays so once the pupil has registered.
+    void theNextPupilIsHeldAgain()
+    {
+        QFETCH(QString, button);
+        Teacher app;
         QCOMPARE(app.fakes.lock->engages, 1);
+        QVERIFY(app.fakes.lock->engaged);
+        app.address()->setText(app.folder.filePath("moved.txt"));
+        app.click("secret", button);
+        QVERIFY(!app.screen("secret")->isVisible());
+        QCOMPARE(app.fakes.lock->releases, 1);
+        QCOMPARE(app.fakes.lock->engages, 2);
+        QVERIFY(app.fakes.lock->engaged); // engaged after the release, not before
+
+        app.registerPupil("Сидоров");
+        QVERIFY(app.child("Титул", "Рез")->isVisible());
+        QVERIFY(app.fakes.lock->engaged);
+        QCOMPARE(app.fakes.lock->releases, 1);
+        QCOMPARE(app.fakes.lock->engages, 2);
     }
 
     void cancelChangesNothing()
