@@ -1,6 +1,7 @@
 #include "report/JournalWindow.h"
 
 #include "report/JournalWidgets.h"
+#include "report/OdsWriter.h"
 #include "report/ReportWriter.h"
 
 #include <QApplication>
@@ -81,6 +82,7 @@ void JournalWindow::buildButtons(QVBoxLayout *layout)
         {u"Открыть", u"Открыть…", &JournalWindow::chooseFiles},
         {u"ОткрытьПапку", u"Открыть папку…", &JournalWindow::chooseFolder},
         {u"СохранитьCSV", u"Сохранить как CSV…", &JournalWindow::chooseCsv},
+        {u"СохранитьТаблицу", u"Сохранить как таблицу…", &JournalWindow::chooseOds},
         {u"Печать", u"Печать…", &JournalWindow::print},
         {u"СохранитьPDF", u"Сохранить как PDF…", &JournalWindow::choosePdf},
     };
@@ -281,6 +283,15 @@ bool JournalWindow::saveCsv(const QString &path)
     return file.commit();
 }
 
+bool JournalWindow::saveOds(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(ods(tables_, describe(filter())));
+    return file.commit();
+}
+
 bool JournalWindow::render(QPrinter &printer)
 {
     QImage chart(1400, 560, QImage::Format_RGB32);
@@ -336,6 +347,16 @@ void JournalWindow::chooseCsv()
                                                       QStringLiteral("журнал.csv"),
                                                       QStringLiteral("Таблицы CSV (*.csv)"));
     if (!path.isEmpty() && !saveCsv(path))
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Не удалось сохранить файл %1.").arg(path));
+}
+
+void JournalWindow::chooseOds()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Сохранить как таблицу"), QStringLiteral("журнал.fods"),
+        QStringLiteral("Таблица OpenDocument (*.fods)"));
+    if (!path.isEmpty() && !saveOds(path))
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Не удалось сохранить файл %1.").arg(path));
 }

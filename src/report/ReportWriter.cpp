@@ -8,8 +8,6 @@ namespace zorbiks::report {
 
 namespace {
 
-constexpr Tables::Kind allKinds[] = {Tables::Runs, Tables::Pupils, Tables::Questions};
-
 QString csvField(const QString &text)
 {
     if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
@@ -40,7 +38,7 @@ QList<ChartBar> chartBars(const Summary &summary)
 QString terminalText(const Tables &tables)
 {
     QString out;
-    for (Tables::Kind kind : allKinds) {
+    for (Tables::Kind kind : Tables::kinds) {
         const QList<QString> headings = Tables::headings(kind);
         const int rows = tables.rows(kind);
         QList<qsizetype> widths;
@@ -81,7 +79,7 @@ QString terminalText(const Tables &tables)
 QByteArray csv(const Tables &tables)
 {
     QString text;
-    for (Tables::Kind kind : allKinds) {
+    for (Tables::Kind kind : Tables::kinds) {
         if (!text.isEmpty())
             text += QStringLiteral("\r\n");
         text += csvField(Tables::title(kind)) + QStringLiteral("\r\n");
@@ -165,7 +163,7 @@ QString html(const Tables &tables, const QString &filterDescription, const QStri
     page += QStringLiteral("<h1>Журнал Зорбикса</h1>\n<p>") + escaped(filterDescription) +
             QStringLiteral("</p>\n<h2>Доля верных ответов с первой попытки по вопросам</h2>\n");
     page += chart.isEmpty() ? svgChart(chartBars(tables.summary())) : chart;
-    for (Tables::Kind kind : allKinds) {
+    for (Tables::Kind kind : Tables::kinds) {
         page += QStringLiteral("<h2>") + escaped(Tables::title(kind)) +
                 QStringLiteral("</h2>\n<table width=\"100%\">\n<tr>");
         for (const QString &h : Tables::headings(kind))

@@ -104,8 +104,8 @@ private slots:
         QCOMPARE(bars.size(), 28);
         QCOMPARE(bars[0].share, 100.0);
         QCOMPARE(bars[1].share, -1.0);
-        for (const QString name :
-             {"Открыть", "ОткрытьПапку", "СохранитьCSV", "Печать", "СохранитьPDF"})
+        for (const QString name : {"Открыть", "ОткрытьПапку", "СохранитьCSV", "СохранитьТаблицу",
+                                   "Печать", "СохранитьPDF"})
             QVERIFY(w.find<QPushButton>(name)->isEnabled());
     }
 
@@ -173,6 +173,25 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
         QVERIFY(!w.window.saveCsv(w.folder.filePath("missing/folder/a.csv")));
+    }
+
+    void theSpreadsheetIsSavedAsFiltered()
+    {
+        Window w;
+        typeText(w.find<QLineEdit>("Фамилия"), "Смирн");
+        QTRY_COMPARE(w.rows("Работы"), 1);
+        const QString path = w.folder.filePath("журнал.fods");
+        QVERIFY(w.window.saveOds(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString xml = QString::fromUtf8(file.readAll());
+        QVERIFY(xml.contains(QStringLiteral("<table:table table:name=\"Работы\">")));
+        QVERIFY(xml.contains(QStringLiteral("office:value-type=\"date\" "
+                                            "office:date-value=\"2024-10-04\"")));
+        QVERIFY(xml.contains(QStringLiteral("Смирнова")));
+        QVERIFY(!xml.contains(QStringLiteral("Петрова")));
+        QVERIFY(xml.contains(QStringLiteral("фамилия «Смирн»")));
+        QVERIFY(!w.window.saveOds(w.folder.filePath("missing/folder/a.fods")));
     }
 
     void openingAnotherLogReplacesTheJournal()

@@ -141,6 +141,11 @@ private slots:
         QTest::newRow("html without a file") << QStringList{"@log", "--html"} << 2;
         QTest::newRow("csv and html at once")
             << QStringList{"--html", "out.html", "--csv", "@log"} << 2;
+        QTest::newRow("ods without a file") << QStringList{"@log", "--ods"} << 2;
+        QTest::newRow("csv and ods at once")
+            << QStringList{"--csv", "--ods", "out.fods", "@log"} << 2;
+        QTest::newRow("an ods file that cannot be written")
+            << QStringList{"--ods", "@missing/out.fods", "@log"} << 1;
     }
 
     void exitStatus()
