@@ -22,6 +22,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -145,10 +146,23 @@ QWidget *JournalWindow::withChart(QTableView *questions)
     split->addWidget(questions);
     chart_ = new BarChart(split);
     split->addWidget(chart_);
-    split->setStretchFactor(0, 1);
+    // The table as wide as its columns, so that it needs no horizontal
+    // scroll bar; the chart takes the rest of the width.
+    questions->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    questions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    questions->resizeColumnsToContents();
+    split->setStretchFactor(0, 0);
     split->setStretchFactor(1, 1);
-    split->setSizes({560, 400});
     return split;
+}
+
+// After the columns of the questions' table have changed width.
+void JournalWindow::fitQuestions(QTableView *questions)
+{
+    auto *split = static_cast<QSplitter *>(questions->parentWidget());
+    const int width = questions->sizeHint().width();
+    if (split->isVisible())
+        split->setSizes({width, split->width() - split->handleWidth() - width});
 }
 
 // The figures of what is shown, the colours' legend and the problems met
@@ -262,6 +276,7 @@ void JournalWindow::refresh()
         sized_ = true;
         for (QTableView *view : findChildren<QTableView *>())
             view->resizeColumnsToContents();
+        fitQuestions(findChild<QTableView *>(Tables::title(Tables::Questions)));
     }
     chart_->setBars(chartBars(summary_));
     status_->setText(QStringLiteral("Файлов прочитано: %1. Работ: %2, из них %3: %4. "

@@ -51,6 +51,7 @@ private:
     void buildFilterBar(QVBoxLayout *layout);
     void buildTables(QVBoxLayout *layout);
     QWidget *withChart(QTableView *questions);
+    void fitQuestions(QTableView *questions);
     void buildStatus(QVBoxLayout *layout);
     void connectFilters();
 

@@ -130,14 +130,16 @@ QString svgChart(const QList<ChartBar> &bars)
         const ChartBar &bar = bars[i];
         const int x = left + gap + static_cast<int>(i) * (barWidth + gap);
         if (bar.share >= 0) {
-            const int h = static_cast<int>(height * bar.share / 100.0 + 0.5);
+            // Tried and never right: a red mark on the base line.
+            const int h = std::max(3, static_cast<int>(height * bar.share / 100.0 + 0.5));
             svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" "
-                                  "fill=\"#4a7bd0\"><title>%5: %6% из %7</title></rect>\n")
+                                  "fill=\"%5\"><title>%6: %7% из %8</title></rect>\n")
                        .arg(x)
                        .arg(top + height - h)
                        .arg(barWidth)
                        .arg(h)
-                       .arg(escaped(bar.code), shareText(bar.share))
+                       .arg(bar.share > 0 ? QStringLiteral("#4a7bd0") : QStringLiteral("#c82828"),
+                            escaped(bar.code), shareText(bar.share))
                        .arg(bar.attempts);
         }
         svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"11\" "
