@@ -8,7 +8,9 @@ libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core espeak-ng"
 for option in "$@"; do
     case "$option" in
     --with-x-tools) packages="$packages xvfb xauth xdotool imagemagick openbox wmctrl x11-utils" ;;
-    --with-packaging) packages="$packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool imagemagick" ;;
+    --with-packaging) packages="$packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool \
+imagemagick help2man locales lintian man-db" ;;
+    --with-office) packages="$packages libreoffice-calc-nogui" ;;
     --with-printing) packages="$packages cups cups-client printer-driver-cups-pdf poppler-utils" ;;
     esac
 done
