@@ -1,7 +1,10 @@
 #!/bin/sh
 # Makes the Debian package and checks it: its files and computed
-# dependencies, the desktop and AppStream files, and - as root - that it
-# installs, that the installed program reaches the registration screen under
+# dependencies, the desktop and AppStream files, Debian's own check
+# (lintian: no error, warning, note or pedantic tag that is not overridden
+# with its reason), the manual pages, and - as root - that it installs, that
+# `man` finds the pages, that the installed programs answer --help without a
+# display, that the installed program reaches the registration screen under
 # Xvfb, and that removing it leaves none of its files behind.
 set -eu
 cd "$(dirname "$0")/.."
@@ -20,7 +23,11 @@ for expected in /usr/bin/zorbiks /usr/bin/zorbiks-report /usr/share/applications
     /usr/share/applications/zorbiks-report.desktop \
     /usr/share/xsessions/zorbiks.desktop /usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/zorbiks.svg /usr/share/icons/hicolor/48x48/apps/zorbiks.png \
-    /usr/share/zorbiks/sounds/click2.wav /usr/share/zorbiks/sounds/спасибо.wav; do
+    /usr/share/zorbiks/sounds/click2.wav /usr/share/zorbiks/sounds/спасибо.wav \
+    /usr/share/doc/zorbiks/copyright /usr/share/doc/zorbiks/changelog.gz \
+    /usr/share/lintian/overrides/zorbiks /usr/share/man/man1/zorbiks.1.gz \
+    /usr/share/man/man1/zorbiks-report.1.gz /usr/share/man/ru/man1/zorbiks.1.gz \
+    /usr/share/man/ru/man1/zorbiks-report.1.gz; do
     echo "$files" | grep -qx "$expected" || fail "the package lacks $expected"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -38,6 +45,31 @@ desktop-file-validate build/deb-root/usr/share/applications/zorbiks-report.deskt
 desktop-file-validate build/deb-root/usr/share/xsessions/zorbiks.desktop
 appstreamcli validate --no-net build/deb-root/usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml
 
+echo "== lintian"
+version=$(dpkg-deb -f "$deb" Version)
+[ "$(dpkg-parsechangelog -l data/changelog -S Version)" = "$version" ] ||
+    fail "the changelog's latest version is not the package's, $version"
+[ "$(build/bin/zorbiks --version | head -n 1)" = "zorbiks $version" ] ||
+    fail "zorbiks --version does not name the package's version, $version"
+lintian --pedantic --display-info --info "$deb" 2>&1 | tee "$artifacts/lintian.txt"
+if grep -E '^[EWIPX]: ' "$artifacts/lintian.txt" >/dev/null; then
+    fail "lintian has tags that are neither mended nor overridden"
+fi
+overrides=$(lintian --pedantic --display-info --show-overrides "$deb" 2>&1 | grep -c '^O: ' || true)
+echo "lintian: no tags; $overrides overridden (reasons in data/zorbiks.lintian-overrides)"
+
+echo "== manual pages"
+for page in man1/zorbiks man1/zorbiks-report ru/man1/zorbiks ru/man1/zorbiks-report; do
+    text=$(MANWIDTH=80 man -l "build/deb-root/usr/share/man/$page.1.gz" 2>&1)
+    case "$page" in
+    ru/*) heading="ОБЗОР" ;;
+    *) heading="SYNOPSIS" ;;
+    esac
+    echo "$text" | grep -q "^$heading" && echo "$text" | grep -q -- "--version" ||
+        fail "the manual page $page lacks its synopsis or its options: $text"
+done
+echo "the four manual pages read"
+
 if [ "$(id -u)" -ne 0 ]; then
     echo "check-package: not root; installing the package is left out"
     exit 0
@@ -48,6 +80,26 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb"
     { apt-get update >/dev/null && DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends "$deb" >/dev/null; }
 [ -x /usr/bin/zorbiks ] || fail "/usr/bin/zorbiks is not installed"
+
+echo "== the installed manual pages and --help without a display"
+if grep -rqs 'path-exclude.*/usr/share/man' /etc/dpkg/dpkg.cfg.d/; then
+    echo "check-package: dpkg on this machine leaves out manual pages (path-exclude" \
+        "in /etc/dpkg/dpkg.cfg.d); man is not asked for them"
+else
+    [ "$(man -w zorbiks)" = /usr/share/man/man1/zorbiks.1.gz ] || fail "man does not find zorbiks(1)"
+    [ "$(man -L ru -w zorbiks-report)" = /usr/share/man/ru/man1/zorbiks-report.1.gz ] ||
+        fail "man does not find the Russian zorbiks-report(1)"
+    MANPAGER=cat MANWIDTH=80 man zorbiks | head -n 8
+fi
+for program in zorbiks zorbiks-report; do
+    for language in C.UTF-8:Usage ru_RU.UTF-8:Использование; do
+        env -i PATH=/usr/bin:/bin LANG="${language%%:*}" "$program" --help >"$artifacts/help.txt" ||
+            fail "$program --help failed without a display"
+        grep -q "^${language#*:}: $program" "$artifacts/help.txt" ||
+            fail "$program --help under ${language%%:*} does not begin with ${language#*:}"
+    done
+done
+echo "both programs answer --help without a display, in English and in Russian"
 
 echo "== starting the installed program under Xvfb"
 home=$(mktemp -d)

@@ -2,6 +2,7 @@
 // arguments it opens its window on the log of this computer; with logs on
 // the command line it prints the report (see CommandLine.h).
 
+#include "HelpAndVersion.h"
 #include "log/LogLocation.h"
 #include "report/CommandLine.h"
 #include "report/JournalWindow.h"
@@ -33,6 +34,8 @@ bool wantsWindow(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = zorbiks::answerHelpOrVersion(argc, argv, "zorbiks-report", usage))
+        return *status;
     if (!wantsWindow(argc, argv)) {
         QCoreApplication application(argc, argv);
         QStringList arguments = application.arguments();
@@ -41,11 +44,6 @@ int main(int argc, char *argv[])
         QFile err;
         (void)out.open(stdout, QIODevice::WriteOnly);
         (void)err.open(stderr, QIODevice::WriteOnly);
-        if (arguments.contains(QStringLiteral("--help")) ||
-            arguments.contains(QStringLiteral("-h"))) {
-            out.write(usage().toUtf8());
-            return 0;
-        }
         QString error;
         const auto options = parseArguments(arguments, &error);
         if (!options) {

@@ -133,8 +133,9 @@ bool appendLocked(int fd, const QByteArray &bytes)
     const off_t before = sizeOf(fd);
     qsizetype written = 0;
     const bool ok = writeAll(fd, bytes.constData(), bytes.size(), written) && ::fsync(fd) == 0;
-    if (!ok && written > 0 && before >= 0 && sizeOf(fd) == before + written)
-        (void)::ftruncate(fd, before);
+    if (!ok && written > 0 && before >= 0 && sizeOf(fd) == before + written) {
+        [[maybe_unused]] const int taken = ::ftruncate(fd, before); // at best
+    }
     return ok;
 }
 
@@ -250,8 +251,9 @@ public:
             contents_.records += record;
         contents_.count += static_cast<int>(records.size());
         contents_.end += bytes.size();
-        if (sizeOf(fd_.get()) > contents_.end)
-            (void)::ftruncate(fd_.get(), contents_.end);
+        if (sizeOf(fd_.get()) > contents_.end) {
+            [[maybe_unused]] const int cut = ::ftruncate(fd_.get(), contents_.end); // at best
+        }
         return true;
     }
 

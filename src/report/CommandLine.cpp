@@ -1,5 +1,6 @@
 #include "report/CommandLine.h"
 
+#include "report/OdsWriter.h"
 #include "report/ReportWriter.h"
 
 #include <QFile>
@@ -7,26 +8,104 @@
 
 namespace zorbiks::report {
 
-QString usage()
+namespace {
+
+// The output an export option asks for: --csv, --html or --ods.
+std::optional<Options::Output> exportOf(const QString &argument)
 {
+    if (argument == QStringLiteral("--csv"))
+        return Options::Output::Csv;
+    if (argument == QStringLiteral("--html"))
+        return Options::Output::Html;
+    if (argument == QStringLiteral("--ods"))
+        return Options::Output::Ods;
+    return std::nullopt;
+}
+
+bool isExport(Options::Output output)
+{
+    return output == Options::Output::Csv || output == Options::Output::Html ||
+           output == Options::Output::Ods;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes, QIODevice &err)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    err.write(
+        QStringLiteral("не удалось записать %1: %2\n").arg(path, file.errorString()).toUtf8());
+    return false;
+}
+
+} // namespace
+
+QString usage(bool english)
+{
+    if (english)
+        return QStringLiteral(
+            "Usage: zorbiks-report [--window] [LOG...]\n"
+            "  or:  zorbiks-report [--csv | --html FILE | --ods FILE] [FILTER...] LOG...\n"
+            "The journal of Zorbiks (Журнал Зорбикса): what every pupil did, per run, per\n"
+            "pupil and per question, read from the results logs that zorbiks writes. The\n"
+            "logs are only read, never changed. Without arguments the window opens on the\n"
+            "results log of this computer.\n"
+            "\n"
+            "A LOG is a results log or a folder (every .txt file in it and in its\n"
+            "subfolders is read). Without --csv, --html and --ods the tables are printed on\n"
+            "the terminal.\n"
+            "\n"
+            "Options:\n"
+            "  --window        open the journal's window with these logs\n"
+            "  --csv           the tables as CSV (UTF-8, \";\" between fields) on the output\n"
+            "  --html FILE     one HTML page with the tables and the chart\n"
+            "  --ods FILE      an OpenDocument spreadsheet (flat, .fods), a sheet per table\n"
+            "  --from DATE     runs from this date on (DD.MM.YYYY or YYYY-MM-DD)\n"
+            "  --to DATE       runs up to this date, inclusive\n"
+            "  --pupil TEXT    runs of the pupils whose surname holds this text\n"
+            "  --question CODE only the attempts at one question (К1 ... И8)\n"
+            "  -h, --help      print this help and exit\n"
+            "  --version       print the version and exit\n"
+            "\n"
+            "Examples:\n"
+            "  zorbiks-report --csv class/ > journal.csv\n"
+            "  zorbiks-report --ods journal.fods --from 01.09.2024 --to 31.05.2025 class/\n"
+            "  zorbiks-report --pupil Petrov --question К1 Zorbiks.txt\n"
+            "\n"
+            "The problems met in the logs go to the error output. Exit status: 0, or 1\n"
+            "when no log could be read or the file could not be written, 2 when the\n"
+            "arguments are wrong.\n");
     return QStringLiteral(
-        "Журнал Зорбикса: отчёт по файлам результатов.\n"
-        "\n"
-        "zorbiks-report                     открыть окно журнала с файлом результатов\n"
-        "                                   этого компьютера\n"
-        "zorbiks-report --window ФАЙЛ...    открыть окно журнала с этими файлами\n"
-        "zorbiks-report [--csv | --html ФАЙЛ] [--from ДАТА] [--to ДАТА]\n"
-        "               [--pupil ФАМИЛИЯ] [--question ВОПРОС] ЖУРНАЛ...\n"
+        "Использование: zorbiks-report [--window] [ЖУРНАЛ...]\n"
+        "  или: zorbiks-report [--csv | --html ФАЙЛ | --ods ФАЙЛ] [ФИЛЬТР...] ЖУРНАЛ...\n"
+        "Журнал Зорбикса: что делал каждый ученик — по работам, по ученикам и по\n"
+        "вопросам — по файлам результатов, которые пишет zorbiks. Файлы журнал только\n"
+        "читает и не изменяет. Без аргументов открывается окно журнала с файлом\n"
+        "результатов этого компьютера.\n"
         "\n"
         "ЖУРНАЛ — файл результатов или папка (читаются все файлы .txt в ней и во\n"
-        "вложенных папках). Без --csv и --html таблицы печатаются на терминале.\n"
+        "вложенных папках). Без --csv, --html и --ods таблицы печатаются на терминале.\n"
+        "\n"
+        "Параметры:\n"
+        "  --window        открыть окно журнала с этими файлами\n"
         "  --csv           таблицы в формате CSV (UTF-8, разделитель «;») на вывод\n"
         "  --html ФАЙЛ     одна страница HTML с таблицами и диаграммой\n"
+        "  --ods ФАЙЛ      таблица OpenDocument (одним файлом, .fods), по листу на таблицу\n"
         "  --from ДАТА     работы с этой даты (ДД.ММ.ГГГГ или ГГГГ-ММ-ДД)\n"
         "  --to ДАТА       работы по эту дату включительно\n"
         "  --pupil ТЕКСТ   работы учеников, в фамилии которых есть этот текст\n"
         "  --question КОД  только отметки одного вопроса (К1 … И8)\n"
-        "Код выхода 1 — ни один файл не удалось прочитать, 2 — ошибка в аргументах.\n");
+        "  -h, --help      показать эту справку и выйти\n"
+        "  --version       показать версию и выйти\n"
+        "\n"
+        "Примеры:\n"
+        "  zorbiks-report --csv класс/ > журнал.csv\n"
+        "  zorbiks-report --ods журнал.fods --from 01.09.2024 --to 31.05.2025 класс/\n"
+        "  zorbiks-report --pupil Петров --question К1 Zorbiks.txt\n"
+        "\n"
+        "Замечания к файлам печатаются в поток ошибок. Код выхода 1 — ни один файл не\n"
+        "удалось прочитать или не удалось записать файл, 2 — ошибка в аргументах.\n");
 }
 
 QDate parseDate(const QString &text)
@@ -55,21 +134,18 @@ std::optional<Options> parseArguments(const QStringList &arguments, QString *err
                 return std::nullopt;
             return arguments[++i];
         };
-        const bool both =
-            (argument == QStringLiteral("--csv") && options.output == Options::Output::Html) ||
-            (argument == QStringLiteral("--html") && options.output == Options::Output::Csv);
-        if (both)
-            return fail(QStringLiteral("--csv и --html вместе не указываются"));
-        if (argument == QStringLiteral("--csv")) {
-            options.output = Options::Output::Csv;
+        if (const auto output = exportOf(argument)) {
+            if (isExport(options.output) && options.output != *output)
+                return fail(QStringLiteral("--csv, --html и --ods вместе не указываются"));
+            if (*output != Options::Output::Csv) {
+                const auto file = value();
+                if (!file)
+                    return fail(QStringLiteral("после %1 нужно имя файла").arg(argument));
+                options.file = *file;
+            }
+            options.output = *output;
         } else if (argument == QStringLiteral("--window")) {
             options.output = Options::Output::Window;
-        } else if (argument == QStringLiteral("--html")) {
-            const auto file = value();
-            if (!file)
-                return fail(QStringLiteral("после --html нужно имя файла"));
-            options.output = Options::Output::Html;
-            options.htmlFile = *file;
         } else if (argument == QStringLiteral("--from") || argument == QStringLiteral("--to")) {
             const auto text = value();
             const QDate date = text ? parseDate(*text) : QDate();
@@ -114,17 +190,14 @@ int runCommandLine(const Options &options, QIODevice &out, QIODevice &err)
     const Tables tables(journal, summary);
     switch (options.output) {
     case Options::Output::Csv: out.write(csv(tables)); break;
-    case Options::Output::Html: {
-        QFile file(options.htmlFile);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(html(tables, describe(options.filter)).toUtf8()) < 0 || !file.flush()) {
-            err.write((QStringLiteral("не удалось записать %1: %2\n")
-                           .arg(options.htmlFile, file.errorString()))
-                          .toUtf8());
+    case Options::Output::Html:
+        if (!writeFile(options.file, html(tables, describe(options.filter)).toUtf8(), err))
             return 1;
-        }
         break;
-    }
+    case Options::Output::Ods:
+        if (!writeFile(options.file, ods(tables, describe(options.filter)), err))
+            return 1;
+        break;
     case Options::Output::Terminal:
     case Options::Output::Window:
         out.write(

@@ -1,7 +1,10 @@
 #pragma once
 
 // zorbiks-report on the command line:
-//   zorbiks-report [--csv | --html FILE] [--from DATE] [--to DATE]
+//   zorbiks-report [--csv | --html FILE | --ods FILE] [--from DATE] [--to DATE]
+//                  [--pupil NAME] [--question CODE] LOG...
+// prints the tables on the terminal, or CSV to the standard output, or
+// writes one HTML page or one OpenDocument spreadsheet.| --html FILE] [--from DATE] [--to DATE]
 //                  [--pupil NAME] [--question CODE] LOG...
 // prints the tables on the terminal, or CSV to the standard output, or
 // writes one HTML page. Without arguments (or with --window) the program
@@ -18,9 +21,9 @@ class QIODevice;
 namespace zorbiks::report {
 
 struct Options {
-    enum class Output { Terminal, Csv, Html, Window };
+    enum class Output { Terminal, Csv, Html, Ods, Window };
     Output output = Output::Terminal;
-    QString htmlFile;
+    QString file; // of --html and --ods
     Filter filter;
     QStringList logs; // files or folders
 };
@@ -28,8 +31,8 @@ struct Options {
 // The options of the arguments (without the program's name); nullopt and
 // the reason in `error` when they cannot be used.
 std::optional<Options> parseArguments(const QStringList &arguments, QString *error);
-// The usage text.
-QString usage();
+// The usage text, Russian or English.
+QString usage(bool english = false);
 // A date of the command line: "31.05.2025" or "2025-05-31".
 QDate parseDate(const QString &text);
 

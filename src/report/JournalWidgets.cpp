@@ -3,8 +3,46 @@
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace zorbiks::report {
+
+namespace {
+
+// A long heading on two or three lines, broken between words so that its
+// longest line is short: columns of small numbers stay narrow.
+QString onFewLines(const QString &heading)
+{
+    constexpr qsizetype narrow = 12;
+    if (heading.size() <= narrow)
+        return heading;
+    const QStringList words = heading.split(QLatin1Char(' '));
+    const qsizetype n = words.size();
+    auto line = [&](qsizetype from, qsizetype to) {
+        return words.mid(from, to - from).join(QLatin1Char(' '));
+    };
+    QStringList best{heading};
+    qsizetype bestWidth = heading.size();
+    auto consider = [&](const QStringList &lines) {
+        qsizetype width = 0;
+        for (const QString &l : lines)
+            width = std::max(width, l.size());
+        if (width < bestWidth) {
+            best = lines;
+            bestWidth = width;
+        }
+    };
+    for (qsizetype i = 1; i < n; ++i)
+        consider({line(0, i), line(i, n)});
+    for (qsizetype i = 1; bestWidth > narrow && i < n; ++i)
+        for (qsizetype j = i + 1; j < n; ++j)
+            consider({line(0, i), line(i, j), line(j, n)});
+    return best.join(QLatin1Char('\n'));
+}
+
+} // namespace
 
 JournalTableModel::JournalTableModel(const Tables &tables, Tables::Kind kind, QObject *parent)
     : QAbstractTableModel(parent)
@@ -56,7 +94,7 @@ QVariant JournalTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     const QList<QString> headings = Tables::headings(kind_);
-    return section < headings.size() ? headings[section] : QString();
+    return section < headings.size() ? onFewLines(headings[section]) : QString();
 }
 
 JournalSortProxy::JournalSortProxy(const Tables &tables, Tables::Kind kind, QObject *parent)
@@ -95,6 +133,9 @@ void paintChart(QPainter &painter, const QRect &area, const QList<ChartBar> &bar
     const int labelRows = staggered ? 2 : 1;
     const int bottom = area.bottom() - metrics.height() * labelRows - 6;
     const int height = std::max(1, bottom - top);
+    const int zeroMark = std::max(3, height / 60);
+    const QColor barColour(74, 123, 208);
+    const QColor zeroColour(200, 40, 40);
     painter.setPen(QColor(200, 200, 200));
     for (int percent = 0; percent <= 100; percent += 25) {
         const int y = bottom - height * percent / 100;
@@ -110,8 +151,10 @@ void paintChart(QPainter &painter, const QRect &area, const QList<ChartBar> &bar
         const int x = left + static_cast<int>(slot * i + slot * 0.15);
         const int w = std::max(1, static_cast<int>(slot * 0.7));
         if (bar.share >= 0) {
-            const int h = static_cast<int>(height * bar.share / 100.0 + 0.5);
-            painter.fillRect(QRect(x, bottom - h, w, h), QColor(74, 123, 208));
+            // Tried and never right at the first attempt: a red mark on the
+            // base line, where a question never tried has nothing.
+            const int h = std::max(zeroMark, static_cast<int>(height * bar.share / 100.0 + 0.5));
+            painter.fillRect(QRect(x, bottom - h, w, h), bar.share > 0 ? barColour : zeroColour);
         }
         painter.setPen(Qt::black);
         const int row = staggered && i % 2 ? 1 : 0;

@@ -1,6 +1,7 @@
 #include "report/JournalWindow.h"
 
 #include "report/JournalWidgets.h"
+#include "report/OdsWriter.h"
 #include "report/ReportWriter.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -81,6 +83,7 @@ void JournalWindow::buildButtons(QVBoxLayout *layout)
         {u"Открыть", u"Открыть…", &JournalWindow::chooseFiles},
         {u"ОткрытьПапку", u"Открыть папку…", &JournalWindow::chooseFolder},
         {u"СохранитьCSV", u"Сохранить как CSV…", &JournalWindow::chooseCsv},
+        {u"СохранитьТаблицу", u"Сохранить как таблицу…", &JournalWindow::chooseOds},
         {u"Печать", u"Печать…", &JournalWindow::print},
         {u"СохранитьPDF", u"Сохранить как PDF…", &JournalWindow::choosePdf},
     };
@@ -143,10 +146,23 @@ QWidget *JournalWindow::withChart(QTableView *questions)
     split->addWidget(questions);
     chart_ = new BarChart(split);
     split->addWidget(chart_);
-    split->setStretchFactor(0, 1);
+    // The table as wide as its columns, so that it needs no horizontal
+    // scroll bar; the chart takes the rest of the width.
+    questions->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    questions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    questions->resizeColumnsToContents();
+    split->setStretchFactor(0, 0);
     split->setStretchFactor(1, 1);
-    split->setSizes({560, 400});
     return split;
+}
+
+// After the columns of the questions' table have changed width.
+void JournalWindow::fitQuestions(QTableView *questions)
+{
+    auto *split = static_cast<QSplitter *>(questions->parentWidget());
+    const int width = questions->sizeHint().width();
+    if (split->isVisible())
+        split->setSizes({width, split->width() - split->handleWidth() - width});
 }
 
 // The figures of what is shown, the colours' legend and the problems met
@@ -260,6 +276,7 @@ void JournalWindow::refresh()
         sized_ = true;
         for (QTableView *view : findChildren<QTableView *>())
             view->resizeColumnsToContents();
+        fitQuestions(findChild<QTableView *>(Tables::title(Tables::Questions)));
     }
     chart_->setBars(chartBars(summary_));
     status_->setText(QStringLiteral("Файлов прочитано: %1. Работ: %2, из них %3: %4. "
@@ -278,6 +295,15 @@ bool JournalWindow::saveCsv(const QString &path)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(csv(tables_));
+    return file.commit();
+}
+
+bool JournalWindow::saveOds(const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(ods(tables_, describe(filter())));
     return file.commit();
 }
 
@@ -336,6 +362,16 @@ void JournalWindow::chooseCsv()
                                                       QStringLiteral("журнал.csv"),
                                                       QStringLiteral("Таблицы CSV (*.csv)"));
     if (!path.isEmpty() && !saveCsv(path))
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Не удалось сохранить файл %1.").arg(path));
+}
+
+void JournalWindow::chooseOds()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Сохранить как таблицу"), QStringLiteral("журнал.fods"),
+        QStringLiteral("Таблица OpenDocument (*.fods)"));
+    if (!path.isEmpty() && !saveOds(path))
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Не удалось сохранить файл %1.").arg(path));
 }

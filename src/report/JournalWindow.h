@@ -3,7 +3,7 @@
 // The window of the teacher's journal "Журнал Зорбикса": three sortable
 // tables (runs, pupils, questions), the per-question bar chart, the
 // filters (dates, a part of the surname, a question), the problems met in
-// the files, and opening, CSV, printing and PDF.
+// the files, and opening, CSV, an OpenDocument spreadsheet, printing and PDF.
 
 #include "report/Journal.h"
 #include "report/Summary.h"
@@ -39,6 +39,8 @@ public:
     void openPaths(const QStringList &paths);
     const QStringList &paths() const { return paths_; }
     bool saveCsv(const QString &path);
+    // An OpenDocument spreadsheet of the three tables as filtered.
+    bool saveOds(const QString &path);
     bool savePdf(const QString &path);
 
     const Journal &journal() const { return journal_; }
@@ -49,12 +51,14 @@ private:
     void buildFilterBar(QVBoxLayout *layout);
     void buildTables(QVBoxLayout *layout);
     QWidget *withChart(QTableView *questions);
+    void fitQuestions(QTableView *questions);
     void buildStatus(QVBoxLayout *layout);
     void connectFilters();
 
     void chooseFiles();
     void chooseFolder();
     void chooseCsv();
+    void chooseOds();
     void choosePdf();
     void print();
     bool render(QPrinter &printer);

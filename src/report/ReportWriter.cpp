@@ -8,8 +8,6 @@ namespace zorbiks::report {
 
 namespace {
 
-constexpr Tables::Kind allKinds[] = {Tables::Runs, Tables::Pupils, Tables::Questions};
-
 QString csvField(const QString &text)
 {
     if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')) &&
@@ -40,7 +38,7 @@ QList<ChartBar> chartBars(const Summary &summary)
 QString terminalText(const Tables &tables)
 {
     QString out;
-    for (Tables::Kind kind : allKinds) {
+    for (Tables::Kind kind : Tables::kinds) {
         const QList<QString> headings = Tables::headings(kind);
         const int rows = tables.rows(kind);
         QList<qsizetype> widths;
@@ -81,7 +79,7 @@ QString terminalText(const Tables &tables)
 QByteArray csv(const Tables &tables)
 {
     QString text;
-    for (Tables::Kind kind : allKinds) {
+    for (Tables::Kind kind : Tables::kinds) {
         if (!text.isEmpty())
             text += QStringLiteral("\r\n");
         text += csvField(Tables::title(kind)) + QStringLiteral("\r\n");
@@ -132,14 +130,16 @@ QString svgChart(const QList<ChartBar> &bars)
         const ChartBar &bar = bars[i];
         const int x = left + gap + static_cast<int>(i) * (barWidth + gap);
         if (bar.share >= 0) {
-            const int h = static_cast<int>(height * bar.share / 100.0 + 0.5);
+            // Tried and never right: a red mark on the base line.
+            const int h = std::max(3, static_cast<int>(height * bar.share / 100.0 + 0.5));
             svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" "
-                                  "fill=\"#4a7bd0\"><title>%5: %6% из %7</title></rect>\n")
+                                  "fill=\"%5\"><title>%6: %7% из %8</title></rect>\n")
                        .arg(x)
                        .arg(top + height - h)
                        .arg(barWidth)
                        .arg(h)
-                       .arg(escaped(bar.code), shareText(bar.share))
+                       .arg(bar.share > 0 ? QStringLiteral("#4a7bd0") : QStringLiteral("#c82828"),
+                            escaped(bar.code), shareText(bar.share))
                        .arg(bar.attempts);
         }
         svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"11\" "
@@ -165,7 +165,7 @@ QString html(const Tables &tables, const QString &filterDescription, const QStri
     page += QStringLiteral("<h1>Журнал Зорбикса</h1>\n<p>") + escaped(filterDescription) +
             QStringLiteral("</p>\n<h2>Доля верных ответов с первой попытки по вопросам</h2>\n");
     page += chart.isEmpty() ? svgChart(chartBars(tables.summary())) : chart;
-    for (Tables::Kind kind : allKinds) {
+    for (Tables::Kind kind : Tables::kinds) {
         page += QStringLiteral("<h2>") + escaped(Tables::title(kind)) +
                 QStringLiteral("</h2>\n<table width=\"100%\">\n<tr>");
         for (const QString &h : Tables::headings(kind))

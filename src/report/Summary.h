@@ -74,6 +74,7 @@ class Tables {
 public:
     enum Kind { Runs, Pupils, Questions };
     static constexpr int kindCount = 3;
+    static constexpr Kind kinds[kindCount] = {Runs, Pupils, Questions};
 
     Tables(const Journal &journal, const Summary &summary)
         : journal_(journal)

@@ -12,10 +12,15 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,8 +109,8 @@ private slots:
         QCOMPARE(bars.size(), 28);
         QCOMPARE(bars[0].share, 100.0);
         QCOMPARE(bars[1].share, -1.0);
-        for (const QString name :
-             {"Открыть", "ОткрытьПапку", "СохранитьCSV", "Печать", "СохранитьPDF"})
+        for (const QString name : {"Открыть", "ОткрытьПапку", "СохранитьCSV", "СохранитьТаблицу",
+                                   "Печать", "СохранитьPDF"})
             QVERIFY(w.find<QPushButton>(name)->isEnabled());
     }
 
@@ -173,6 +178,76 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
         QVERIFY(!w.window.saveCsv(w.folder.filePath("missing/folder/a.csv")));
+    }
+
+    void theSpreadsheetIsSavedAsFiltered()
+    {
+        Window w;
+        typeText(w.find<QLineEdit>("Фамилия"), "Смирн");
+        QTRY_COMPARE(w.rows("Работы"), 1);
+        const QString path = w.folder.filePath("журнал.fods");
+        QVERIFY(w.window.saveOds(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString xml = QString::fromUtf8(file.readAll());
+        QVERIFY(xml.contains(QStringLiteral("<table:table table:name=\"Работы\">")));
+        QVERIFY(xml.contains(QStringLiteral("office:value-type=\"date\" "
+                                            "office:date-value=\"2024-10-04\"")));
+        QVERIFY(xml.contains(QStringLiteral("Смирнова")));
+        QVERIFY(!xml.contains(QStringLiteral("Петрова")));
+        QVERIFY(xml.contains(QStringLiteral("фамилия «Смирн»")));
+        QVERIFY(!w.window.saveOds(w.folder.filePath("missing/folder/a.fods")));
+    }
+
+    void theQuestionsTableFitsBesideTheChart_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("the window as it opens") << QSize();
+        QTest::newRow("1024 x 768") << QSize(1024, 768);
+    }
+
+    void theQuestionsTableFitsBesideTheChart()
+    {
+        QFETCH(QSize, size);
+        Window w;
+        if (size.isValid())
+            w.window.resize(size);
+        w.find<QTabWidget>("Таблицы")->setCurrentIndex(Tables::Questions);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+        QApplication::processEvents();
+        QTableView *questions = w.table("Вопросы");
+        QHeaderView *header = questions->horizontalHeader();
+        QVERIFY(!questions->horizontalScrollBar()->isVisible());
+        QVERIFY2(header->length() <= questions->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2")
+                                .arg(header->length())
+                                .arg(questions->viewport()->width())));
+        for (int c = 0; c < header->count(); ++c)
+            QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c),
+                     qPrintable(header->model()->headerData(c, Qt::Horizontal).toString()));
+        QVERIFY(w.find<BarChart>("Диаграмма")->width() >= 360);
+    }
+
+    void aQuestionNeverRightHasAZeroMarkAndOneNeverTriedNothing()
+    {
+        // Two slots: К1 tried once and wrong, К2 never tried.
+        QImage image(400, 300, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            paintChart(painter, image.rect(), {{"К1", 1, 0.0}, {"К2", 0, -1}});
+        }
+        auto coloured = [&](int fromX, int toX) {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = fromX; x < toX; ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.red() > c.green() + 60 || c.blue() > c.red() + 60;
+                }
+            return count;
+        };
+        const int middle = image.width() / 2 + 20; // the slots start after the axis labels
+        QVERIFY2(coloured(0, middle) >= 3 * 20, "К1 has no zero mark");
+        QCOMPARE(coloured(middle, image.width()), 0);
     }
 
     void openingAnotherLogReplacesTheJournal()

@@ -110,6 +110,21 @@ private slots:
         QCOMPARE(html.count("://"), 1); // the SVG namespace only
     }
 
+    void thePagesChartMarksAQuestionNeverRightButNotOneNeverTried()
+    {
+        const QString svg = svgChart({{"К1", 1, 0.0}, {"К2", 0, -1}, {"К3", 2, 50.0}});
+        static const QRegularExpression bar(
+            QStringLiteral("<rect [^>]*height=\"(\\d+)\" fill=\"([^\"]+)\"><title>(К\\d): "));
+        QStringList drawn;
+        for (const QRegularExpressionMatch &m : bar.globalMatch(svg)) {
+            drawn << m.captured(3);
+            QVERIFY(m.captured(1).toInt() >= 3);
+            QCOMPARE(m.captured(2) != QStringLiteral("#4a7bd0"), m.captured(3) == "К1");
+        }
+        QCOMPARE(drawn, (QStringList{"К1", "К3"}));
+        QVERIFY(svg.contains(QStringLiteral("<title>К1: 0,0% из 1</title>")));
+    }
+
     void filtersOfTheCommandLine()
     {
         Files files;
@@ -141,6 +156,11 @@ private slots:
         QTest::newRow("html without a file") << QStringList{"@log", "--html"} << 2;
         QTest::newRow("csv and html at once")
             << QStringList{"--html", "out.html", "--csv", "@log"} << 2;
+        QTest::newRow("ods without a file") << QStringList{"@log", "--ods"} << 2;
+        QTest::newRow("csv and ods at once")
+            << QStringList{"--csv", "--ods", "out.fods", "@log"} << 2;
+        QTest::newRow("an ods file that cannot be written")
+            << QStringList{"--ods", "@missing/out.fods", "@log"} << 1;
     }
 
     void exitStatus()
