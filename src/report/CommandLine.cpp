@@ -1,5 +1,7 @@
 #include "report/CommandLine.h"
 
+#include "report/FollowCommand.h"
+#include "report/LogFollower.h"
 #include "report/ReportWriter.h"
 
 #include <QFile>
@@ -15,6 +17,8 @@ QString usage()
         "zorbiks-report                     открыть окно журнала с файлом результатов\n"
         "                                   этого компьютера\n"
         "zorbiks-report --window ФАЙЛ...    открыть окно журнала с этими файлами\n"
+        "zorbiks-report --follow ЖУРНАЛ...  следить за уроком: таблица «Сейчас» печатается\n"
+        "                                   заново, когда меняется (выход — Ctrl+C)\n"
         "zorbiks-report [--csv | --html ФАЙЛ] [--from ДАТА] [--to ДАТА]\n"
         "               [--pupil ФАМИЛИЯ] [--question ВОПРОС] ЖУРНАЛ...\n"
         "\n"
@@ -62,6 +66,8 @@ std::optional<Options> parseArguments(const QStringList &arguments, QString *err
             return fail(QStringLiteral("--csv и --html вместе не указываются"));
         if (argument == QStringLiteral("--csv")) {
             options.output = Options::Output::Csv;
+        } else if (argument == QStringLiteral("--follow")) {
+            options.output = Options::Output::Follow;
         } else if (argument == QStringLiteral("--window")) {
             options.output = Options::Output::Window;
         } else if (argument == QStringLiteral("--html")) {
@@ -100,6 +106,8 @@ std::optional<Options> parseArguments(const QStringList &arguments, QString *err
 
 int runCommandLine(const Options &options, QIODevice &out, QIODevice &err)
 {
+    if (options.output == Options::Output::Follow)
+        return followInTerminal(options.logs, out, err, systemClock());
     Journal journal;
     for (const QString &log : options.logs)
         journal.read(log);
@@ -127,6 +135,7 @@ int runCommandLine(const Options &options, QIODevice &out, QIODevice &err)
     }
     case Options::Output::Terminal:
     case Options::Output::Window:
+    case Options::Output::Follow:
         out.write(
             (describe(options.filter) + QStringLiteral("\n\n") + terminalText(tables)).toUtf8());
         break;

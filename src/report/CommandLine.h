@@ -4,8 +4,9 @@
 //   zorbiks-report [--csv | --html FILE] [--from DATE] [--to DATE]
 //                  [--pupil NAME] [--question CODE] LOG...
 // prints the tables on the terminal, or CSV to the standard output, or
-// writes one HTML page. Without arguments (or with --window) the program
-// opens its window instead.
+// writes one HTML page; `zorbiks-report --follow LOG...` prints the "now"
+// table whenever it changes. Without arguments (or with --window) the
+// program opens its window instead.
 
 #include "report/Summary.h"
 
@@ -18,7 +19,7 @@ class QIODevice;
 namespace zorbiks::report {
 
 struct Options {
-    enum class Output { Terminal, Csv, Html, Window };
+    enum class Output { Terminal, Csv, Html, Window, Follow };
     Output output = Output::Terminal;
     QString htmlFile;
     Filter filter;
