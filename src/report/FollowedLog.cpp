@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -149,6 +150,8 @@ FollowedLog::Reading FollowedLog::update(const QDateTime &now)
                            status.st_size < offset_ || !tailStillThere(fd);
     if (fromStart)
         restart();
+    // The run of the last header and those after it may change.
+    const std::size_t from = open_ ? runs_.size() - 1 : runs_.size();
     known_ = true;
     device_ = status.st_dev;
     inode_ = status.st_ino;
@@ -161,7 +164,7 @@ FollowedLog::Reading FollowedLog::update(const QDateTime &now)
     ::close(fd);
     if (!fromStart && read == 0)
         return Reading::Unchanged; // touched, not written
-    show(now, fromStart);
+    show(now, fromStart, from);
     return fromStart ? Reading::FromStart : Reading::Appended;
 }
 
@@ -217,30 +220,34 @@ void FollowedLog::line(qint64 number, QStringView text)
 
 // The runs of whole lines and of the line still being written, each with
 // the time of its last change: kept from the last reading when its tokens
-// and total are the same, else the time of this reading.
-void FollowedLog::show(const QDateTime &now, bool first)
+// and total are the same, else the time of this reading. Runs before
+// `from` (those before the run of the last header) cannot have changed.
+void FollowedLog::show(const QDateTime &now, bool first, std::size_t from)
 {
-    std::vector<LiveRun> shown = runs_;
+    from = std::min(from, shown_.size());
+    std::vector<LiveRun> before(std::make_move_iterator(shown_.begin() + from),
+                                std::make_move_iterator(shown_.end()));
+    shown_.resize(from);
+    shown_.insert(shown_.end(), runs_.begin() + from, runs_.end());
     bool open = open_;
     const QString pending = decoder_->pendingLine();
     if (!pending.isEmpty())
-        take(shown, open, parseRecord(pending), decoder_->linesEnded() + 1, day_, false);
+        take(shown_, open, parseRecord(pending), decoder_->linesEnded() + 1, day_, false);
 
     const QDateTime written = first ? std::min(modified(), now) : now;
-    auto old = shown_.cbegin();
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        LiveRun &run = shown[i];
-        while (old != shown_.cend() && old->line < run.line)
+    auto old = before.cbegin();
+    for (std::size_t i = from; i < shown_.size(); ++i) {
+        LiveRun &run = shown_[i];
+        while (old != before.cend() && old->line < run.line)
             ++old;
-        if (old != shown_.cend() && old->line == run.line && old->start == run.start &&
+        if (old != before.cend() && old->line == run.line && old->start == run.start &&
             old->progress.attempts() == run.progress.attempts() && old->hasTotal == run.hasTotal)
             run.lastActivity = old->lastActivity;
-        else if (first && i + 1 < shown.size())
-            run.lastActivity = std::max(run.start, std::min(written, shown[i + 1].start));
+        else if (first && i + 1 < shown_.size())
+            run.lastActivity = std::max(run.start, std::min(written, shown_[i + 1].start));
         else
             run.lastActivity = written;
     }
-    shown_ = std::move(shown);
 }
 
 } // namespace zorbiks::report

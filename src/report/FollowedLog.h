@@ -104,7 +104,7 @@ private:
     void restart();
     bool tailStillThere(int fd) const;
     qint64 readFrom(int fd);
-    void show(const QDateTime &now, bool first);
+    void show(const QDateTime &now, bool first, std::size_t from);
 
     QString path_;
     QString label_;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace zorbiks::report {
 
@@ -78,9 +79,9 @@ bool LogFollower::findFiles()
     return wentWithRuns;
 }
 
-bool LogFollower::check()
+bool LogFollower::check(bool inFolders)
 {
-    bool changed = findFiles();
+    bool changed = (inFolders || logs_.empty()) && findFiles();
     const QDateTime now = clock_.now();
     for (const auto &log : logs_)
         changed |= log->update(now) != FollowedLog::Reading::Unchanged;
@@ -121,7 +122,7 @@ FollowWatcher::FollowWatcher(LogFollower &follower, QObject *parent)
     connect(&period_, &QTimer::timeout, this, &FollowWatcher::checkNow);
     soon_.setSingleShot(true);
     soon_.setInterval(gatherMs);
-    connect(&soon_, &QTimer::timeout, this, &FollowWatcher::checkNow);
+    connect(&soon_, &QTimer::timeout, this, [this] { look(std::exchange(folderChanged_, false)); });
 }
 
 void FollowWatcher::setNotifications(bool on)
@@ -149,8 +150,15 @@ void FollowWatcher::stop()
 
 void FollowWatcher::checkNow()
 {
+    look(true);
+}
+
+void FollowWatcher::look(bool inFolders)
+{
     soon_.stop();
-    const bool changed = follower_.check();
+    if (inFolders)
+        folderChanged_ = false;
+    const bool changed = follower_.check(inFolders);
     if (notifications_)
         watch();
     emit checked(changed);
@@ -166,7 +174,10 @@ void FollowWatcher::watch()
                 soon_.start();
         };
         connect(watcher_, &QFileSystemWatcher::fileChanged, this, later);
-        connect(watcher_, &QFileSystemWatcher::directoryChanged, this, later);
+        connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this, later] {
+            folderChanged_ = true;
+            later();
+        });
     }
     const QStringList wanted = follower_.watchList();
     QStringList watched = watcher_->files() + watcher_->directories();

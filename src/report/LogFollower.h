@@ -36,9 +36,9 @@ public:
     void follow(const QStringList &paths);
     const QStringList &paths() const { return paths_; }
 
-    // One look: new files in the folders, files grown, replaced, shortened
-    // or removed. True when some run changed.
-    bool check();
+    // One look: files grown, replaced, shortened or removed, and, with
+    // `inFolders`, new files in the folders. True when some run changed.
+    bool check(bool inFolders = true);
 
     const std::vector<std::unique_ptr<FollowedLog>> &logs() const { return logs_; }
     // The folders (with their subfolders) and files to be told about.
@@ -71,7 +71,7 @@ public:
     // Looks now, and from then on.
     void start();
     void stop();
-    // Looks now.
+    // Looks now, in the folders too.
     void checkNow();
 
 signals:
@@ -80,6 +80,7 @@ signals:
     void checked(bool changed);
 
 private:
+    void look(bool inFolders);
     void watch();
 
     LogFollower &follower_;
@@ -87,6 +88,7 @@ private:
     bool notifications_ = true;
     QTimer period_;
     QTimer soon_; // gathers the notifications of one write into one look
+    bool folderChanged_ = false;
 };
 
 } // namespace zorbiks::report

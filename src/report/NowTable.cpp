@@ -34,7 +34,7 @@ QString stateText(const NowRow &row)
     return {};
 }
 
-QStringList cellsOf(const NowRow &row, const QDateTime &now)
+QStringList cellsOf(const NowRow &row)
 {
     const LiveRun &run = row.run;
     const RunProgress &progress = run.progress;
@@ -46,8 +46,8 @@ QStringList cellsOf(const NowRow &row, const QDateTime &now)
         run.hasTotal && run.tasksShown >= 0 ? quint32(run.tasksShown) : progress.tasks();
     return {run.surname,
             row.file,
-            run.start.toString(QStringLiteral("HH:mm")),
-            agoText(run.lastActivity.secsTo(now)),
+            run.start.time().toString(QStringLiteral("HH:mm")),
+            agoText(row.idleSeconds),
             question >= 0 ? LF::questionCodes()[question] : QStringLiteral("—"),
             QString::number(tasks),
             QString::number(progress.yes()),
@@ -59,9 +59,14 @@ QStringList cellsOf(const NowRow &row, const QDateTime &now)
 
 NowState stateOf(const LiveRun &run, const QDateTime &now)
 {
+    return stateOf(run, run.lastActivity.secsTo(now));
+}
+
+NowState stateOf(const LiveRun &run, qint64 idleSeconds)
+{
     if (run.hasTotal)
         return NowState::Finished;
-    if (run.followedBy || run.lastActivity.secsTo(now) >= idleLimitSeconds)
+    if (run.followedBy || idleSeconds >= idleLimitSeconds)
         return NowState::Left;
     if (run.progress.wrongInARow() >= stuckAfterWrong)
         return NowState::Stuck;
@@ -101,24 +106,29 @@ NowTable nowTable(const LogFollower &follower, const QDateTime &now)
 {
     NowTable table;
     table.now = now;
+    // Times as numbers: a local date and time is costly to compare.
+    const QDate today = now.date();
+    const qint64 nowMs = now.toMSecsSinceEpoch();
     for (const auto &log : follower.logs())
         for (const LiveRun &run : log->runs())
-            if (run.start.date() == now.date())
-                table.rows.push_back({run, log->label(), stateOf(run, now)});
+            if (run.start.date() == today) {
+                const qint64 idle = (nowMs - run.lastActivity.toMSecsSinceEpoch()) / 1000;
+                table.rows.push_back({run, log->label(), stateOf(run, idle), idle});
+            }
     // Attention first; among the stuck and the working the longest without
     // activity first, among the others the latest first.
     std::stable_sort(table.rows.begin(), table.rows.end(), [](const NowRow &a, const NowRow &b) {
         if (a.state != b.state)
             return a.state < b.state;
-        if (a.run.lastActivity != b.run.lastActivity) {
+        if (a.idleSeconds != b.idleSeconds) {
             const bool oldestFirst = a.state == NowState::Stuck || a.state == NowState::Working;
-            return (a.run.lastActivity < b.run.lastActivity) == oldestFirst;
+            return (a.idleSeconds > b.idleSeconds) == oldestFirst;
         }
         return a.run.surname < b.run.surname;
     });
     for (const NowRow &row : table.rows) {
         ++table.counts[int(row.state)];
-        table.cells.append(cellsOf(row, now));
+        table.cells.append(cellsOf(row));
     }
     return table;
 }

@@ -32,11 +32,13 @@ inline constexpr qint64 idleLimitSeconds = 10 * 60;
 inline constexpr quint32 stuckAfterWrong = 3;
 
 NowState stateOf(const LiveRun &run, const QDateTime &now);
+NowState stateOf(const LiveRun &run, qint64 idleSeconds);
 
 struct NowRow {
     LiveRun run;
     QString file; // the followed file's label
     NowState state = NowState::Working;
+    qint64 idleSeconds = 0; // since the run's last activity
 };
 
 struct NowTable {

@@ -20,6 +20,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -455,6 +456,44 @@ private slots:
         QVERIFY(pipe.open(ends[1], QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
         QVERIFY(!isTerminal(pipe));
         ::close(ends[0]);
+    }
+
+    // Thirty computers of another process write as the program does, each
+    // record locked, appended, synced and closed, while the follower reads
+    // the growing files (notifications and the periodic look as in the
+    // window): in the end the table holds every run and every attempt.
+    void aClassWrittenByAnotherProcessIsFollowedWhole()
+    {
+        QTemporaryDir folder;
+        LogFollower follower(systemClock());
+        follower.follow({folder.path()});
+        FollowWatcher watcher(follower);
+        QList<int> changes;
+        connect(&watcher, &FollowWatcher::checked, this, [&](bool changed) { changes << changed; });
+        watcher.start();
+        QProcess writer;
+        writer.start(ZORBIKS_MAKE_CLASS,
+                     {folder.path(), "--minutes", "2", "--speed", "30", "--seed", "7"});
+        QVERIFY(writer.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(writer.state() == QProcess::NotRunning, 60000);
+        QCOMPARE(writer.exitCode(), 0);
+        const QList<QByteArray> said = writer.readAllStandardOutput().trimmed().split(' ');
+        QCOMPARE(said.size(), 6); // records R tokens T runs U
+        const auto totals = [&] {
+            quint64 attempts = 0;
+            int runs = 0;
+            for (const auto &log : follower.logs())
+                for (const LiveRun &run : log->runs()) {
+                    attempts += run.progress.attempts();
+                    ++runs;
+                }
+            return std::pair(attempts, runs);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(totals(), std::pair(said[3].toULongLong(), said[5].toInt()),
+                                  FollowWatcher::periodMs * 3);
+        QCOMPARE(follower.logs().size(), std::size_t(30));
+        QVERIFY(changes.count(true) > 1); // followed while written, not read once at the end
+        QCOMPARE(int(nowTable(follower, systemClock().now()).rows.size()), said[5].toInt());
     }
 
     void theFollowOption()
