@@ -45,14 +45,14 @@ QStringList cellsOf(const NowRow &row)
     const quint32 tasks =
         run.hasTotal && run.tasksShown >= 0 ? quint32(run.tasksShown) : progress.tasks();
     return {run.surname,
+            stateText(row),
             row.file,
             run.start.time().toString(QStringLiteral("HH:mm")),
             agoText(row.idleSeconds),
             question >= 0 ? LF::questionCodes()[question] : QStringLiteral("—"),
             QString::number(tasks),
             QString::number(progress.yes()),
-            recent.join(QStringLiteral(", ")),
-            stateText(row)};
+            recent.join(QStringLiteral(", "))};
 }
 
 } // namespace
@@ -76,14 +76,14 @@ NowState stateOf(const LiveRun &run, qint64 idleSeconds)
 QList<QString> NowTable::headings()
 {
     return {QStringLiteral("Ученик"),
+            QStringLiteral("Состояние"),
             QStringLiteral("Файл"),
             QStringLiteral("Начало"),
             QStringLiteral("Последнее действие"),
             QStringLiteral("Вопрос"),
             QStringLiteral("Заданий"),
             QStringLiteral("Верно с первой попытки"),
-            QStringLiteral("Последние отметки"),
-            QStringLiteral("Состояние")};
+            QStringLiteral("Последние отметки")};
 }
 
 bool NowTable::numeric(int column)

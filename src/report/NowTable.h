@@ -1,8 +1,8 @@
 #pragma once
 
 // The "now" table of the followed logs: one row per run of today — who,
-// at which computer (file), since when, how long without activity, on which
-// question, how far, the last tokens and what the run needs: the ones
+// in what state, at which computer (file), since when, how long without
+// activity, on which question, how far, and the last tokens; the ones
 // needing attention first. The window's "Сейчас" tab and
 // `zorbiks-report --follow` show the same cells.
 
@@ -44,6 +44,7 @@ struct NowRow {
 struct NowTable {
     enum Column {
         Surname,
+        State,
         File,
         Started,
         LastActivity,
@@ -51,7 +52,6 @@ struct NowTable {
         Tasks,
         RightFirst,
         LastTokens,
-        State,
         columnCount
     };
 

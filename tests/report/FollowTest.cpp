@@ -443,7 +443,7 @@ private slots:
             QCOMPARE(first.startsWith("\x1b[H\x1b[2J"), terminal);
             QVERIFY(first.contains(QStringLiteral("Сегодня работ: 1.")));
             QVERIFY(first.contains(QStringLiteral("Ученик")));
-            QVERIFY(first.contains(QStringLiteral("Аверина  комп1.txt  10:00   только что")));
+            QVERIFY(first.contains(QStringLiteral("Аверина  работает   комп1.txt  10:00   только что")));
             QVERIFY(printer.print(nowTable(follower, clock.time.addSecs(90)))); // "1 мин назад"
             QCOMPARE(QString::fromUtf8(out.data()).count(QStringLiteral("Аверина")), 2);
             QCOMPARE(QString::fromUtf8(out.data()).count("\x1b[2J"), terminal ? 2 : 0);
