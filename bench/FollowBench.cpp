@@ -152,18 +152,12 @@ void followClass(bool notifications)
             delays << std::max<qint64>(0, at->second - fields[2].toLongLong()) / 1000.0;
     }
     const QString said = QString::fromUtf8(writer.readAllStandardOutput()).trimmed();
-    quint64 attempts = 0;
-    int runs = 0;
-    for (const auto &log : follower.logs())
-        for (const LiveRun &run : log->runs()) {
-            attempts += run.progress.attempts();
-            ++runs;
-        }
+    const NowTable table = nowTable(follower, systemClock().now());
     const QString how = notifications ? "notifications" : "periodic look only";
     row(QStringLiteral("Class of 30, lesson ×%1, %2: records / missed").arg(speed()).arg(how),
         QStringLiteral("%1 / %2").arg(delays.size()).arg(missed), "goal: none missed");
     row(QStringLiteral("  writer said: %1").arg(said),
-        QStringLiteral("table: %1 runs, %2 attempts").arg(runs).arg(attempts));
+        QStringLiteral("table: %1 runs, %2 attempts").arg(table.rows.size()).arg(table.attempts));
     row(QStringLiteral("  written to shown: median / 95 % / max (ms)"),
         QStringLiteral("%1 / %2 / %3")
             .arg(percentile(delays, 50), 0, 'f', 1)

@@ -94,12 +94,13 @@ bool NowTable::numeric(int column)
 QString NowTable::summary() const
 {
     return QStringLiteral("Сегодня работ: %1. Застряли: %2, вышли без экрана результатов: %3, "
-                          "работают: %4, закончили: %5.")
+                          "работают: %4, закончили: %5. Попыток: %6.")
         .arg(rows.size())
         .arg(counts[int(NowState::Stuck)])
         .arg(counts[int(NowState::Left)])
         .arg(counts[int(NowState::Working)])
-        .arg(counts[int(NowState::Finished)]);
+        .arg(counts[int(NowState::Finished)])
+        .arg(attempts);
 }
 
 NowTable nowTable(const LogFollower &follower, const QDateTime &now)
@@ -128,6 +129,7 @@ NowTable nowTable(const LogFollower &follower, const QDateTime &now)
     });
     for (const NowRow &row : table.rows) {
         ++table.counts[int(row.state)];
+        table.attempts += row.run.progress.attempts();
         table.cells.append(cellsOf(row));
     }
     return table;

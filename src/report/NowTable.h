@@ -59,11 +59,12 @@ struct NowTable {
     std::vector<NowRow> rows;     // attention first
     QList<QStringList> cells;     // the texts of the rows
     int counts[4] = {0, 0, 0, 0}; // rows per NowState
+    quint64 attempts = 0;         // of all rows
 
     static QList<QString> headings();
     static bool numeric(int column);
     // "Сегодня работ: 12. Застряли: 1, вышли без экрана результатов: 2,
-    // работают: 7, закончили: 2."
+    // работают: 7, закончили: 2. Попыток: 240."
     QString summary() const;
 };
 
