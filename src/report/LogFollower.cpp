@@ -63,13 +63,13 @@ bool LogFollower::findFiles()
             keep(path, QFileInfo(path).fileName());
             continue;
         }
-        const QDir folder(path);
+        const QDir folder(QFileInfo(path).absoluteFilePath());
         folders_ << path;
         QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext())
             folders_ << it.next();
         for (const QString &file : logsInFolder(path))
-            keep(file, folder.relativeFilePath(file));
+            keep(file, folder.relativeFilePath(QFileInfo(file).absoluteFilePath()));
     }
     std::sort(found.begin(), found.end(),
               [](const auto &a, const auto &b) { return a->path() < b->path(); });

@@ -287,7 +287,7 @@ private slots:
         FakeClock clock;
         clock.time = lessonStart;
         LogFollower follower(clock);
-        follower.follow({folder.path()});
+        follower.follow({folder.path() + "/"});
         QVERIFY(!follower.check());
         QVERIFY(nowTable(follower, clock.time).rows.empty());
 
