@@ -76,7 +76,6 @@ QString help(bool english)
         "  ~/.local/share/zorbiks/Zorbiks.txt  файл результатов по умолчанию\n");
 }
 
-
 // The write end of the pipe through which a signal reaches the event loop.
 int signalPipeIn = -1;
 

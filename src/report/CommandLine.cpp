@@ -1,5 +1,7 @@
 #include "report/CommandLine.h"
 
+#include "report/FollowCommand.h"
+#include "report/LogFollower.h"
 #include "report/OdsWriter.h"
 #include "report/ReportWriter.h"
 
@@ -46,6 +48,7 @@ QString usage(bool english)
     if (english)
         return QStringLiteral(
             "Usage: zorbiks-report [--window] [LOG...]\n"
+            "  or:  zorbiks-report --follow LOG...\n"
             "  or:  zorbiks-report [--csv | --html FILE | --ods FILE] [FILTER...] LOG...\n"
             "The journal of Zorbiks (Журнал Зорбикса): what every pupil did, per run, per\n"
             "pupil and per question, read from the results logs that zorbiks writes. The\n"
@@ -58,6 +61,8 @@ QString usage(bool english)
             "\n"
             "Options:\n"
             "  --window        open the journal's window with these logs\n"
+            "  --follow        follow a lesson: print the \"now\" table (Сейчас) again\n"
+            "                  whenever it changes, until Ctrl+C\n"
             "  --csv           the tables as CSV (UTF-8, \";\" between fields) on the output\n"
             "  --html FILE     one HTML page with the tables and the chart\n"
             "  --ods FILE      an OpenDocument spreadsheet (flat, .fods), a sheet per table\n"
@@ -78,6 +83,7 @@ QString usage(bool english)
             "arguments are wrong.\n");
     return QStringLiteral(
         "Использование: zorbiks-report [--window] [ЖУРНАЛ...]\n"
+        "  или: zorbiks-report --follow ЖУРНАЛ...\n"
         "  или: zorbiks-report [--csv | --html ФАЙЛ | --ods ФАЙЛ] [ФИЛЬТР...] ЖУРНАЛ...\n"
         "Журнал Зорбикса: что делал каждый ученик — по работам, по ученикам и по\n"
         "вопросам — по файлам результатов, которые пишет zorbiks. Файлы журнал только\n"
@@ -89,6 +95,8 @@ QString usage(bool english)
         "\n"
         "Параметры:\n"
         "  --window        открыть окно журнала с этими файлами\n"
+        "  --follow        следить за уроком: таблица «Сейчас» печатается заново,\n"
+        "                  когда меняется (выход — Ctrl+C)\n"
         "  --csv           таблицы в формате CSV (UTF-8, разделитель «;») на вывод\n"
         "  --html ФАЙЛ     одна страница HTML с таблицами и диаграммой\n"
         "  --ods ФАЙЛ      таблица OpenDocument (одним файлом, .fods), по листу на таблицу\n"
@@ -144,6 +152,8 @@ std::optional<Options> parseArguments(const QStringList &arguments, QString *err
                 options.file = *file;
             }
             options.output = *output;
+        } else if (argument == QStringLiteral("--follow")) {
+            options.output = Options::Output::Follow;
         } else if (argument == QStringLiteral("--window")) {
             options.output = Options::Output::Window;
         } else if (argument == QStringLiteral("--from") || argument == QStringLiteral("--to")) {
@@ -176,6 +186,8 @@ std::optional<Options> parseArguments(const QStringList &arguments, QString *err
 
 int runCommandLine(const Options &options, QIODevice &out, QIODevice &err)
 {
+    if (options.output == Options::Output::Follow)
+        return followInTerminal(options.logs, out, err, systemClock());
     Journal journal;
     for (const QString &log : options.logs)
         journal.read(log);
@@ -200,6 +212,7 @@ int runCommandLine(const Options &options, QIODevice &out, QIODevice &err)
         break;
     case Options::Output::Terminal:
     case Options::Output::Window:
+    case Options::Output::Follow:
         out.write(
             (describe(options.filter) + QStringLiteral("\n\n") + terminalText(tables)).toUtf8());
         break;

@@ -4,11 +4,10 @@
 //   zorbiks-report [--csv | --html FILE | --ods FILE] [--from DATE] [--to DATE]
 //                  [--pupil NAME] [--question CODE] LOG...
 // prints the tables on the terminal, or CSV to the standard output, or
-// writes one HTML page or one OpenDocument spreadsheet.| --html FILE] [--from DATE] [--to DATE]
-//                  [--pupil NAME] [--question CODE] LOG...
-// prints the tables on the terminal, or CSV to the standard output, or
-// writes one HTML page. Without arguments (or with --window) the program
-// opens its window instead.
+// writes one HTML page or one OpenDocument spreadsheet;
+// `zorbiks-report --follow LOG...` prints the "now" table whenever it
+// changes. Without arguments (or with --window) the program opens its window
+// instead.
 
 #include "report/Summary.h"
 
@@ -21,7 +20,7 @@ class QIODevice;
 namespace zorbiks::report {
 
 struct Options {
-    enum class Output { Terminal, Csv, Html, Ods, Window };
+    enum class Output { Terminal, Csv, Html, Ods, Window, Follow };
     Output output = Output::Terminal;
     QString file; // of --html and --ods
     Filter filter;

@@ -254,18 +254,24 @@ int Journal::pupilIndex(const QString &surname)
     return index;
 }
 
+QStringList logsInFolder(const QString &folder)
+{
+    QStringList found;
+    QDirIterator it(folder, {QStringLiteral("*.txt"), QStringLiteral("*.TXT")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
 int Journal::read(const QString &path)
 {
     const int before = filesRead_;
     const QFileInfo info(path);
     if (info.isDir()) {
-        QStringList found;
-        QDirIterator it(path, {QStringLiteral("*.txt"), QStringLiteral("*.TXT")}, QDir::Files,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            found << it.next();
-        found.sort();
-        found.removeDuplicates();
+        const QStringList found = logsInFolder(path);
         if (found.isEmpty())
             problems_.append({path, 0, QStringLiteral("в папке нет файлов .txt")});
         for (const QString &file : found)

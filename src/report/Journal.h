@@ -16,6 +16,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -103,5 +104,9 @@ private:
     int filesRead_ = 0;
     int filesFailed_ = 0;
 };
+
+// The results logs of a folder: its .txt files and those of its
+// subfolders, sorted by path.
+QStringList logsInFolder(const QString &folder);
 
 } // namespace zorbiks::report

@@ -44,6 +44,16 @@ QString onFewLines(const QString &heading)
 
 } // namespace
 
+QColor unfinishedColour()
+{
+    return {255, 224, 224};
+}
+
+QColor attentionColour()
+{
+    return {255, 255, 192};
+}
+
 JournalTableModel::JournalTableModel(const Tables &tables, Tables::Kind kind, QObject *parent)
     : QAbstractTableModel(parent)
     , tables_(tables)
@@ -80,9 +90,9 @@ QVariant JournalTableModel::data(const QModelIndex &index, int role) const
         if (kind_ == Tables::Runs) {
             const Run &run = tables_.journal().runs()[tables_.summary().runs[index.row()].run];
             if (!run.has(Run::HasTotal))
-                return QColor(255, 224, 224);
+                return unfinishedColour();
             if (run.has(Run::Disagrees) || run.has(Run::TotalDamaged))
-                return QColor(255, 255, 192);
+                return attentionColour();
         }
         return {};
     default: return {};

@@ -10,9 +10,15 @@
 #include <QSortFilterProxyModel>
 #include <QWidget>
 
+class QColor;
 class QPainter;
 
 namespace zorbiks::report {
+
+// The colours of rows: a run that ended without the results screen, and one
+// that needs a look (its total disagrees, or its pupil is stuck).
+QColor unfinishedColour();
+QColor attentionColour();
 
 // One of the tables of the journal. Qt::UserRole gives what a column sorts
 // by (numbers as numbers, dates in time order, surnames alphabetically).

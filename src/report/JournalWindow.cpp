@@ -1,6 +1,7 @@
 #include "report/JournalWindow.h"
 
 #include "report/JournalWidgets.h"
+#include "report/NowTab.h"
 #include "report/OdsWriter.h"
 #include "report/ReportWriter.h"
 
@@ -52,7 +53,7 @@ QDateEdit *dateBox(const QString &name, QWidget *parent)
 
 } // namespace
 
-JournalWindow::JournalWindow(QWidget *parent)
+JournalWindow::JournalWindow(QWidget *parent, const Clock &clock)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Журнал"));
@@ -62,6 +63,7 @@ JournalWindow::JournalWindow(QWidget *parent)
     buildButtons(layout);
     buildFilterBar(layout);
     buildTables(layout);
+    tabs_->addTab(now_ = new NowTab(clock), NowTab::title());
     buildStatus(layout);
     setCentralWidget(central);
     connectFilters();
@@ -135,7 +137,8 @@ void JournalWindow::buildTables(QVBoxLayout *layout)
         models_[k] = new JournalTableModel(tables_, kind, this);
         proxies_[k] = new JournalSortProxy(tables_, kind, this);
         QTableView *view = makeTable(models_[k], proxies_[k], Tables::title(kind));
-        tabs_->addTab(kind == Tables::Questions ? withChart(view) : view, Tables::title(kind));
+        pages_[k] = kind == Tables::Questions ? withChart(view) : view;
+        tabs_->addTab(pages_[k], Tables::title(kind));
     }
     layout->addWidget(tabs_, 1);
 }
@@ -260,6 +263,7 @@ void JournalWindow::openPaths(const QStringList &paths)
     else
         setWindowTitle(QStringLiteral("Журнал Зорбикса"));
     refresh();
+    placeNowTab(tabs_, now_, paths);
 }
 
 void JournalWindow::refresh()
@@ -270,7 +274,8 @@ void JournalWindow::refresh()
         const auto kind = static_cast<Tables::Kind>(k);
         models_[k]->refresh();
         tabs_->setTabText(
-            k, QStringLiteral("%1 (%2)").arg(Tables::title(kind)).arg(tables_.rows(kind)));
+            tabs_->indexOf(pages_[k]),
+            QStringLiteral("%1 (%2)").arg(Tables::title(kind)).arg(tables_.rows(kind)));
     }
     if (!sized_ && !summary_.runs.empty()) {
         sized_ = true;

@@ -6,6 +6,7 @@
 // the files, and opening, CSV, an OpenDocument spreadsheet, printing and PDF.
 
 #include "report/Journal.h"
+#include "report/LogFollower.h"
 #include "report/Summary.h"
 
 #include <QMainWindow>
@@ -28,11 +29,13 @@ namespace zorbiks::report {
 
 class BarChart;
 class JournalTableModel;
+class NowTab;
 
 class JournalWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit JournalWindow(QWidget *parent = nullptr);
+    // `clock` tells the "Сейчас" tab the time.
+    explicit JournalWindow(QWidget *parent = nullptr, const Clock &clock = systemClock());
     ~JournalWindow() override;
 
     // Reads these files and folders instead of the ones shown.
@@ -79,6 +82,8 @@ private:
     QSortFilterProxyModel *proxies_[Tables::kindCount] = {};
     BarChart *chart_ = nullptr;
     QTabWidget *tabs_ = nullptr;
+    QWidget *pages_[Tables::kindCount] = {};
+    NowTab *now_ = nullptr;
     QTimer typingPause_;
     bool sized_ = false; // the columns fitted to the first runs shown
     QLabel *status_ = nullptr;

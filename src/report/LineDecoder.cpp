@@ -50,6 +50,16 @@ bool looksLikeUtf8(QByteArrayView bytes)
     return good > bad;
 }
 
+// A line's bytes without its CR and, on the first line, without a UTF-8 mark.
+QByteArrayView lineText(QByteArrayView bytes, qint64 number)
+{
+    if (bytes.endsWith('\r'))
+        bytes.chop(1);
+    if (number == 1 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    return bytes;
+}
+
 } // namespace
 
 QString decodeLine(QByteArrayView bytes)
@@ -154,11 +164,14 @@ void LineDecoder::endLine(QByteArrayView bytes)
         sink_.overlongLine(number_);
         return;
     }
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
-    if (number_ == 1 && bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    sink_.line(number_, decodeLine(bytes));
+    sink_.line(number_, decodeLine(lineText(bytes, number_)));
+}
+
+QString LineDecoder::pendingLine() const
+{
+    if (overlong_ || buffer_.isEmpty())
+        return {};
+    return decodeLine(lineText(buffer_, number_ + 1));
 }
 
 } // namespace zorbiks::report

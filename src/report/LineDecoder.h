@@ -42,6 +42,12 @@ public:
     void feed(QByteArrayView bytes);
     // The end of the file: a last line without a line end is handed on.
     void finish();
+    // The last line so far while its line end has not come (a record still
+    // being written), as the sink would get it once it ends; empty when the
+    // bytes fed so far end with a line end.
+    QString pendingLine() const;
+    // The number of lines handed on so far.
+    qint64 linesEnded() const { return number_; }
 
 private:
     void splitUtf16(QByteArrayView bytes);

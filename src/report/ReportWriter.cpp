@@ -35,43 +35,53 @@ QList<ChartBar> chartBars(const Summary &summary)
     return bars;
 }
 
+QString alignedTable(const QList<QString> &headings, const QList<QStringList> &rows,
+                     const QList<bool> &numeric)
+{
+    QList<qsizetype> widths;
+    for (const QString &h : headings)
+        widths.append(h.size());
+    for (const QStringList &row : rows)
+        for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    auto line = [&](const QStringList &row) {
+        QString text;
+        for (qsizetype c = 0; c < row.size() && c < widths.size(); ++c) {
+            if (c > 0)
+                text += QStringLiteral("  ");
+            text += numeric.value(c) ? row[c].rightJustified(widths[c])
+                                     : row[c].leftJustified(widths[c]);
+        }
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        return text + QLatin1Char('\n');
+    };
+    QString out = line(headings);
+    for (const QStringList &row : rows)
+        out += line(row);
+    return out;
+}
+
 QString terminalText(const Tables &tables)
 {
     QString out;
     for (Tables::Kind kind : Tables::kinds) {
         const QList<QString> headings = Tables::headings(kind);
         const int rows = tables.rows(kind);
-        QList<qsizetype> widths;
-        for (const QString &h : headings)
-            widths.append(h.size());
+        QList<bool> numeric;
+        for (int c = 0; c < headings.size(); ++c)
+            numeric.append(Tables::numeric(kind, c));
         QList<QStringList> cells;
         cells.reserve(rows);
         for (int r = 0; r < rows; ++r) {
             QStringList row;
-            for (int c = 0; c < headings.size(); ++c) {
+            for (int c = 0; c < headings.size(); ++c)
                 row << tables.text(kind, r, c);
-                widths[c] = std::max(widths[c], row.last().size());
-            }
             cells.append(row);
         }
-        auto line = [&](const QStringList &row) {
-            QString text;
-            for (int c = 0; c < row.size(); ++c) {
-                if (c > 0)
-                    text += QStringLiteral("  ");
-                text += Tables::numeric(kind, c) ? row[c].rightJustified(widths[c])
-                                                 : row[c].leftJustified(widths[c]);
-            }
-            while (text.endsWith(QLatin1Char(' ')))
-                text.chop(1);
-            return text + QLatin1Char('\n');
-        };
         out += Tables::title(kind) + QStringLiteral(" (") + QString::number(rows) +
                QStringLiteral(")\n");
-        out += line(headings);
-        for (const QStringList &row : cells)
-            out += line(row);
-        out += QLatin1Char('\n');
+        out += alignedTable(headings, cells, numeric) + QLatin1Char('\n');
     }
     return out;
 }

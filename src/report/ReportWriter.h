@@ -22,6 +22,10 @@ QList<ChartBar> chartBars(const Summary &summary);
 
 // The tables with aligned columns (numbers to the right), one after another.
 QString terminalText(const Tables &tables);
+// One table with aligned columns: the headings, then the rows; the columns
+// whose `numeric` is true to the right.
+QString alignedTable(const QList<QString> &headings, const QList<QStringList> &rows,
+                     const QList<bool> &numeric);
 // UTF-8 with a byte-order mark, ";" between fields, CR LF between rows; the
 // three tables one under another, each under its title.
 QByteArray csv(const Tables &tables);
