@@ -5,7 +5,7 @@
 // that appear later), each read by what was appended since the last look.
 // LogFollower does one look at a time (check); FollowWatcher looks when the
 // file system tells of a change and, because shares (SMB, NFS) tell nothing
-// of what another computer wrote, every two seconds as well.
+// of what another computer wrote, every second as well.
 
 #include "report/FollowedLog.h"
 
@@ -60,8 +60,9 @@ private:
 class FollowWatcher final : public QObject {
     Q_OBJECT
 public:
-    // The periodic look.
-    static constexpr int periodMs = 2000;
+    // The periodic look: on a share, where no notification comes, a record
+    // shows within this period and its reading.
+    static constexpr int periodMs = 1000;
 
     explicit FollowWatcher(LogFollower &follower, QObject *parent = nullptr);
 
