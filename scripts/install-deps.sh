@@ -7,17 +7,12 @@ packages="cmake make g++ ccache qt6-base-dev qt6-multimedia-dev qt6-translations
 libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core espeak-ng"
 for option in "$@"; do
     case "$option" in
-<<<<<<< HEAD
     # Xvnc (tigervnc) honours a second keyboard layout, which Xvfb ignores.
     --with-x-tools) packages="$packages xvfb xauth xdotool imagemagick openbox wmctrl x11-utils \
 tigervnc-standalone-server x11-xkb-utils" ;;
-    --with-packaging) packages="$packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool imagemagick" ;;
-=======
-    --with-x-tools) packages="$packages xvfb xauth xdotool imagemagick openbox wmctrl x11-utils" ;;
     --with-packaging) packages="$packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool \
 imagemagick help2man locales lintian man-db" ;;
     --with-office) packages="$packages libreoffice-calc-nogui" ;;
->>>>>>> package
     --with-printing) packages="$packages cups cups-client printer-driver-cups-pdf poppler-utils" ;;
     esac
 done
