@@ -1,6 +1,7 @@
 #include "report/JournalWidgets.h"
 
 #include <QColor>
+#include <QDateEdit>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
@@ -52,6 +53,23 @@ QColor unfinishedColour()
 QColor attentionColour()
 {
     return {255, 255, 192};
+}
+
+QDate noDateBound()
+{
+    return {2000, 1, 1};
+}
+
+QDateEdit *dateBox(const QString &name, QWidget *parent)
+{
+    auto *box = new QDateEdit(parent);
+    box->setObjectName(name);
+    box->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    box->setCalendarPopup(true);
+    box->setMinimumDate(noDateBound());
+    box->setSpecialValueText(QStringLiteral("не задано"));
+    box->setDate(noDateBound());
+    return box;
 }
 
 JournalTableModel::JournalTableModel(const Tables &tables, Tables::Kind kind, QObject *parent)

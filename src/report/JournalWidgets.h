@@ -1,7 +1,7 @@
 #pragma once
 
 // The pieces of the journal's window: a table model over one of the three
-// tables, and the per-question bar chart.
+// tables, the per-question bar chart, the date boxes of the filter.
 
 #include "report/ReportWriter.h"
 #include "report/Summary.h"
@@ -11,6 +11,8 @@
 #include <QWidget>
 
 class QColor;
+class QDate;
+class QDateEdit;
 class QPainter;
 
 namespace zorbiks::report {
@@ -19,6 +21,11 @@ namespace zorbiks::report {
 // that needs a look (its total disagrees, or its pupil is stuck).
 QColor unfinishedColour();
 QColor attentionColour();
+
+// A date box of the filter; its earliest date, shown as "не задано", stands
+// for no bound.
+QDateEdit *dateBox(const QString &name, QWidget *parent);
+QDate noDateBound();
 
 // One of the tables of the journal. Qt::UserRole gives what a column sorts
 // by (numbers as numbers, dates in time order, surnames alphabetically).

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -23,7 +22,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTabWidget>
@@ -36,19 +34,14 @@ namespace zorbiks::report {
 
 namespace {
 
-// The earliest date of the date boxes stands for "no bound".
-const QDate noBound(2000, 1, 1);
-
-QDateEdit *dateBox(const QString &name, QWidget *parent)
+// Writes the whole file or leaves what stood there before.
+bool saveBytes(const QString &path, const QByteArray &bytes)
 {
-    auto *box = new QDateEdit(parent);
-    box->setObjectName(name);
-    box->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    box->setCalendarPopup(true);
-    box->setMinimumDate(noBound);
-    box->setSpecialValueText(QStringLiteral("не задано"));
-    box->setDate(noBound);
-    return box;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(bytes);
+    return file.commit();
 }
 
 } // namespace
@@ -229,9 +222,9 @@ QTableView *JournalWindow::makeTable(JournalTableModel *model, QSortFilterProxyM
 Filter JournalWindow::filter() const
 {
     Filter f;
-    if (from_->date() != noBound)
+    if (from_->date() != noDateBound())
         f.from = from_->date();
-    if (to_->date() != noBound)
+    if (to_->date() != noDateBound())
         f.to = to_->date();
     f.pupil = surname_->text().simplified();
     f.question = question_->currentData().toInt();
@@ -296,20 +289,12 @@ void JournalWindow::refresh()
 
 bool JournalWindow::saveCsv(const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(csv(tables_));
-    return file.commit();
+    return saveBytes(path, csv(tables_));
 }
 
 bool JournalWindow::saveOds(const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(ods(tables_, describe(filter())));
-    return file.commit();
+    return saveBytes(path, ods(tables_, describe(filter())));
 }
 
 bool JournalWindow::render(QPrinter &printer)
@@ -361,34 +346,31 @@ void JournalWindow::chooseFolder()
         openPaths({folder});
 }
 
-void JournalWindow::chooseCsv()
+void JournalWindow::chooseAndSave(const QString &title, const QString &name, const QString &filter,
+                                  bool (JournalWindow::*save)(const QString &))
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как CSV"),
-                                                      QStringLiteral("журнал.csv"),
-                                                      QStringLiteral("Таблицы CSV (*.csv)"));
-    if (!path.isEmpty() && !saveCsv(path))
+    const QString path = QFileDialog::getSaveFileName(this, title, name, filter);
+    if (!path.isEmpty() && !(this->*save)(path))
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Не удалось сохранить файл %1.").arg(path));
+}
+
+void JournalWindow::chooseCsv()
+{
+    chooseAndSave(QStringLiteral("Сохранить как CSV"), QStringLiteral("журнал.csv"),
+                  QStringLiteral("Таблицы CSV (*.csv)"), &JournalWindow::saveCsv);
 }
 
 void JournalWindow::chooseOds()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Сохранить как таблицу"), QStringLiteral("журнал.fods"),
-        QStringLiteral("Таблица OpenDocument (*.fods)"));
-    if (!path.isEmpty() && !saveOds(path))
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Не удалось сохранить файл %1.").arg(path));
+    chooseAndSave(QStringLiteral("Сохранить как таблицу"), QStringLiteral("журнал.fods"),
+                  QStringLiteral("Таблица OpenDocument (*.fods)"), &JournalWindow::saveOds);
 }
 
 void JournalWindow::choosePdf()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить как PDF"),
-                                     QStringLiteral("журнал.pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (!path.isEmpty() && !savePdf(path))
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Не удалось сохранить файл %1.").arg(path));
+    chooseAndSave(QStringLiteral("Сохранить как PDF"), QStringLiteral("журнал.pdf"),
+                  QStringLiteral("PDF (*.pdf)"), &JournalWindow::savePdf);
 }
 
 void JournalWindow::print()

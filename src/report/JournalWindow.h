@@ -60,6 +60,9 @@ private:
 
     void chooseFiles();
     void chooseFolder();
+    // Asks where to save and saves there; says so when it could not.
+    void chooseAndSave(const QString &title, const QString &name, const QString &filter,
+                       bool (JournalWindow::*save)(const QString &));
     void chooseCsv();
     void chooseOds();
     void choosePdf();
