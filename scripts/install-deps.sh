@@ -3,13 +3,14 @@
 # Only missing packages are installed; as a normal user sudo is used.
 set -eu
 
-packages="cmake make g++ ccache qt6-base-dev qt6-multimedia-dev qt6-translations-l10n \
+packages="cmake make g++ ccache pkgconf qt6-base-dev qt6-translations-l10n libcanberra-dev \
 libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core espeak-ng"
 for option in "$@"; do
     case "$option" in
     --with-x-tools) packages="$packages xvfb xauth xdotool imagemagick openbox wmctrl x11-utils" ;;
     --with-packaging) packages="$packages dpkg-dev file desktop-file-utils appstream xvfb xauth xdotool imagemagick" ;;
     --with-printing) packages="$packages cups cups-client printer-driver-cups-pdf poppler-utils" ;;
+    --with-audio) packages="$packages pulseaudio pulseaudio-utils libcanberra-pulse" ;;
     esac
 done
 

@@ -1,20 +1,19 @@
+#include "linux/Modules.h"
+#include "linux/SystemSounds.h"
+#include "linux/X11Platform.h"
 #include "log/LogLocation.h"
 #include "platform/Services.h"
-#include "linux/X11Platform.h"
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
-#include <QSoundEffect>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include <random>
 
@@ -26,43 +25,6 @@ QString executableName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
-
-// QSoundEffect on <name>.wav from the sounds folder. A missing file plays
-// nothing; an effect is made the first time its sound is asked for, so that
-// start-up does not wait for the audio system.
-class QtSounds final : public Sounds {
-public:
-    QtSounds()
-    {
-        const QString fromEnvironment = qEnvironmentVariable("ZORBIKS_SOUNDS");
-        folder_ = fromEnvironment.isEmpty()
-                      ? QCoreApplication::applicationDirPath() + "/../share/zorbiks/sounds"
-                      : fromEnvironment;
-    }
-
-    void play(const QString &name) override
-    {
-        auto it = effects_.find(name);
-        if (it == effects_.end()) {
-            const QString file = QDir(folder_).filePath(name + ".wav");
-            QSoundEffect *effect = nullptr;
-            if (QFileInfo::exists(file)) {
-                effect = new QSoundEffect(&owner_);
-                effect->setSource(QUrl::fromLocalFile(file));
-            }
-            it = effects_.insert(name, effect);
-        }
-        if (*it)
-            (*it)->play();
-    }
-
-    void beep() override { QApplication::beep(); }
-
-private:
-    QString folder_;
-    QObject owner_;
-    QHash<QString, QSoundEffect *> effects_;
-};
 
 // Group "Position", key "secr" of the application named after the executable.
 class QtSettingsStore final : public SettingsStore {
@@ -174,7 +136,8 @@ private:
 std::unique_ptr<Services> makeRealServices(const RealServicesOptions &options)
 {
     auto services = std::make_unique<Services>();
-    services->sounds = std::make_unique<QtSounds>();
+    const QString modules = moduleFolder();
+    services->sounds = makeSystemSounds(modules);
     services->keyboardLayout = makeX11KeyboardLayout();
     services->settings = std::make_unique<QtSettingsStore>();
     services->clock = std::make_unique<SystemClock>();
