@@ -21,7 +21,8 @@ for expected in /usr/bin/zorbiks /usr/bin/zorbiks-report /usr/share/applications
     /usr/share/xsessions/zorbiks.desktop /usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/zorbiks.svg /usr/share/icons/hicolor/48x48/apps/zorbiks.png \
     /usr/share/sounds/zorbiks/index.theme /usr/share/sounds/zorbiks/stereo/click2.wav \
-    /usr/share/sounds/zorbiks/stereo/спасибо.wav /usr/lib/zorbiks/libzorbiks-sound.so; do
+    /usr/share/sounds/zorbiks/stereo/спасибо.wav /usr/lib/zorbiks/libzorbiks-sound.so \
+    /usr/lib/zorbiks/libzorbiks-print.so; do
     echo "$files" | grep -qx "$expected" || fail "the package lacks $expected"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
