@@ -162,20 +162,19 @@ void screens(const QString &home)
             worstAgain = code;
         }
     }
+    // "median / p95 (worst <what> <screen> <ms>)"
+    const auto spread = [](const QList<double> &values, const char *what, const QString &worst,
+                           double worstMs) {
+        return QStringLiteral("%1 / %2 (worst %3%4 %5)")
+            .arg(median(values), 0, 'f', 2)
+            .arg(percentile95(values), 0, 'f', 2)
+            .arg(QLatin1String(what), worst)
+            .arg(worstMs, 0, 'f', 2);
+    };
     row(QStringLiteral("Screen, first creation (%1 screens): median / p95 ms").arg(codes.size()),
-        QStringLiteral("%1 / %2 (worst %3 %4)")
-            .arg(median(firsts), 0, 'f', 2)
-            .arg(percentile95(firsts), 0, 'f', 2)
-            .arg(worstFirst)
-            .arg(worstFirstMs, 0, 'f', 1),
-        "goal p95 ≤ 10 ms");
+        spread(firsts, "", worstFirst, worstFirstMs), "goal p95 ≤ 10 ms");
     row(QStringLiteral("Screen, again (20 × each): median / p95 ms"),
-        QStringLiteral("%1 / %2 (worst p95 %3 %4)")
-            .arg(median(agains), 0, 'f', 2)
-            .arg(percentile95(agains), 0, 'f', 2)
-            .arg(worstAgain)
-            .arg(worstAgainMs, 0, 'f', 2),
-        "goal p95 ≤ 2 ms");
+        spread(agains, "p95 ", worstAgain, worstAgainMs), "goal p95 ≤ 2 ms");
     row(QStringLiteral("Screen, again, before its paint: median / p95 ms"),
         QStringLiteral("%1 / %2")
             .arg(median(unpainted), 0, 'f', 2)
