@@ -1,7 +1,8 @@
 # The Debian package: `cpack -G DEB` in the build folder (scripts/package.sh)
 # makes zorbiks_<version>_amd64.deb. dpkg-shlibdeps computes the libraries
-# it needs; the fonts with Arial's metrics, Qt's Russian texts and the
-# GStreamer/PulseAudio pieces that QSoundEffect plays through are named here.
+# it needs; the fonts with Arial's metrics, Qt's Russian texts and
+# libcanberra's PulseAudio backend (the sounds' way to the desktop's sound
+# server) are named here.
 #
 # The Maintainer field names whoever builds and hands out the package: a
 # school sets its own, for instance
@@ -26,7 +27,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, cups-client")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse, cups-client")
 # The programs are stripped as dh_strip strips them (symbols, .comment and
 # .note) once CPack has staged the files; see StripLikeDebian.cmake.
 set(CPACK_STRIP_FILES OFF)

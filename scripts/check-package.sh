@@ -23,7 +23,9 @@ for expected in /usr/bin/zorbiks /usr/bin/zorbiks-report /usr/share/applications
     /usr/share/applications/zorbiks-report.desktop \
     /usr/share/xsessions/zorbiks.desktop /usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/zorbiks.svg /usr/share/icons/hicolor/48x48/apps/zorbiks.png \
-    /usr/share/zorbiks/sounds/click2.wav /usr/share/zorbiks/sounds/спасибо.wav \
+    /usr/share/sounds/zorbiks/index.theme /usr/share/sounds/zorbiks/stereo/click2.wav \
+    /usr/share/sounds/zorbiks/stereo/спасибо.wav /usr/lib/zorbiks/libzorbiks-sound.so \
+    /usr/lib/zorbiks/libzorbiks-print.so \
     /usr/share/doc/zorbiks/copyright /usr/share/doc/zorbiks/changelog.gz \
     /usr/share/lintian/overrides/zorbiks /usr/share/man/man1/zorbiks.1.gz \
     /usr/share/man/man1/zorbiks-report.1.gz /usr/share/man/ru/man1/zorbiks.1.gz \
@@ -31,7 +33,7 @@ for expected in /usr/bin/zorbiks /usr/bin/zorbiks-report /usr/share/applications
     echo "$files" | grep -qx "$expected" || fail "the package lacks $expected"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for expected in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 libc6 fonts-liberation2 \
+for expected in libqt6widgets6 libcanberra0 libqt6printsupport6 libc6 fonts-liberation2 \
     qt6-translations-l10n; do
     echo "$depends" | grep -q "$expected" || fail "Depends lacks $expected: $depends"
 done

@@ -3,7 +3,7 @@
 # Only missing packages are installed; as a normal user sudo is used.
 set -eu
 
-packages="cmake make g++ ccache qt6-base-dev qt6-multimedia-dev qt6-translations-l10n \
+packages="cmake make g++ ccache pkgconf qt6-base-dev qt6-translations-l10n libcanberra-dev \
 libgl-dev libx11-dev libxtst-dev fonts-liberation2 fonts-dejavu-core espeak-ng"
 for option in "$@"; do
     case "$option" in
@@ -14,6 +14,7 @@ tigervnc-standalone-server x11-xkb-utils" ;;
 imagemagick help2man locales lintian man-db" ;;
     --with-office) packages="$packages libreoffice-calc-nogui" ;;
     --with-printing) packages="$packages cups cups-client printer-driver-cups-pdf poppler-utils" ;;
+    --with-audio) packages="$packages pulseaudio pulseaudio-utils libcanberra-pulse" ;;
     esac
 done
 

@@ -11,6 +11,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace zorbiks {
 
 namespace {
@@ -56,6 +59,13 @@ QWidget *startApplication(const QStringList &arguments, std::unique_ptr<Services
     installTranslation(stage);
     stage->start();
     return stage;
+}
+
+void endApplication(QWidget *stage, int code)
+{
+    static_cast<Stage *>(stage)->finishRun();
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
 
 } // namespace zorbiks

@@ -122,7 +122,7 @@ int main(int argc, char *argv[])
     if (const auto status = zorbiks::answerHelpOrVersion(argc, argv, "zorbiks", help))
         return *status;
     QApplication application(argc, argv);
-    std::unique_ptr<QWidget> stage(zorbiks::startApplication(application.arguments()));
-    const auto ending = endOnSignals(qobject_cast<zorbiks::Stage *>(stage.get()));
-    return application.exec();
+    QWidget *stage = zorbiks::startApplication(application.arguments());
+    const auto ending = endOnSignals(qobject_cast<zorbiks::Stage *>(stage));
+    zorbiks::endApplication(stage, application.exec());
 }

@@ -1,20 +1,12 @@
+#include "linux/Modules.h"
+#include "linux/SystemSounds.h"
+#include "linux/X11Platform.h"
 #include "log/LogLocation.h"
 #include "platform/Services.h"
-#include "linux/X11Platform.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QHash>
-#include <QPageSize>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QSettings>
-#include <QSoundEffect>
-#include <QStandardPaths>
-#include <QUrl>
 
 #include <random>
 
@@ -26,43 +18,6 @@ QString executableName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
-
-// QSoundEffect on <name>.wav from the sounds folder. A missing file plays
-// nothing; an effect is made the first time its sound is asked for, so that
-// start-up does not wait for the audio system.
-class QtSounds final : public Sounds {
-public:
-    QtSounds()
-    {
-        const QString fromEnvironment = qEnvironmentVariable("ZORBIKS_SOUNDS");
-        folder_ = fromEnvironment.isEmpty()
-                      ? QCoreApplication::applicationDirPath() + "/../share/zorbiks/sounds"
-                      : fromEnvironment;
-    }
-
-    void play(const QString &name) override
-    {
-        auto it = effects_.find(name);
-        if (it == effects_.end()) {
-            const QString file = QDir(folder_).filePath(name + ".wav");
-            QSoundEffect *effect = nullptr;
-            if (QFileInfo::exists(file)) {
-                effect = new QSoundEffect(&owner_);
-                effect->setSource(QUrl::fromLocalFile(file));
-            }
-            it = effects_.insert(name, effect);
-        }
-        if (*it)
-            (*it)->play();
-    }
-
-    void beep() override { QApplication::beep(); }
-
-private:
-    QString folder_;
-    QObject owner_;
-    QHash<QString, QSoundEffect *> effects_;
-};
 
 // Group "Position", key "secr" of the application named after the executable.
 class QtSettingsStore final : public SettingsStore {
@@ -105,68 +60,30 @@ private:
     std::mt19937 engine_{std::random_device{}()};
 };
 
-// The default printer on A5 paper with the default font. Without a printer,
-// or when printing cannot start, the page is saved as a PDF file instead.
-class QtPrinter final : public Printer {
+// The printing module's printer, loaded at the first page. Without the
+// module nothing can be printed or saved.
+class ModulePrinter final : public Printer {
 public:
+    explicit ModulePrinter(QString modules)
+        : modules_(std::move(modules))
+    {}
+
     PrintResult print(const QStringList &lines) override
     {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (!info.isNull()) {
-            QPrinter printer(info, QPrinter::HighResolution);
-            if (paint(printer, lines))
-                return {PrintResult::Outcome::Printed, QString()};
+        if (!printer_) {
+            using Make = Printer *(*)();
+            if (auto make = reinterpret_cast<Make>(moduleFunction(
+                    modules_, QStringLiteral("zorbiks-print"), "zorbiks_make_printer")))
+                printer_.reset(make());
         }
-        const QString path = pdfPath();
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(path);
-        if (paint(pdf, lines))
-            return {PrintResult::Outcome::SavedAsPdf, path};
-        return {PrintResult::Outcome::Failed, path};
+        if (!printer_)
+            return {PrintResult::Outcome::Failed, QString()};
+        return printer_->print(lines);
     }
 
 private:
-    static QString pdfPath()
-    {
-        const QString fromEnvironment = qEnvironmentVariable("ZORBIKS_PRINT_TO");
-        if (!fromEnvironment.isEmpty())
-            return fromEnvironment;
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty())
-            folder = QDir::homePath();
-        return folder + QStringLiteral("/Зорбикс-результаты-") +
-               QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hh-mm-ss")) +
-               QStringLiteral(".pdf");
-    }
-
-    // Lines are drawn one under another; a line too wide for the sheet wraps
-    // rather than being cut off, and a page that is full continues on the
-    // next one.
-    static bool paint(QPrinter &printer, const QStringList &lines)
-    {
-        printer.setPageSize(QPageSize(QPageSize::A5));
-        printer.setDocName(QStringLiteral("Зорбикс"));
-        QPainter painter;
-        if (!painter.begin(&printer))
-            return false;
-        const QRect page = painter.viewport();
-        int y = 0;
-        for (const QString &line : lines) {
-            const QRect needed = painter.boundingRect(QRect(0, 0, page.width(), page.height()),
-                                                      Qt::TextWrapAnywhere, line);
-            const int height = qMax(needed.height(), painter.fontMetrics().lineSpacing());
-            if (y > 0 && y + height > page.height()) {
-                if (!printer.newPage())
-                    return false;
-                y = 0;
-            }
-            painter.drawText(QRect(0, y, page.width(), height), Qt::TextWrapAnywhere, line);
-            y += height;
-        }
-        return painter.end();
-    }
+    QString modules_;
+    std::unique_ptr<Printer> printer_;
 };
 
 } // namespace
@@ -174,12 +91,13 @@ private:
 std::unique_ptr<Services> makeRealServices(const RealServicesOptions &options)
 {
     auto services = std::make_unique<Services>();
-    services->sounds = std::make_unique<QtSounds>();
+    const QString modules = moduleFolder();
+    services->sounds = makeSystemSounds(modules);
     services->keyboardLayout = makeX11KeyboardLayout();
     services->settings = std::make_unique<QtSettingsStore>();
     services->clock = std::make_unique<SystemClock>();
     services->random = std::make_unique<TimeSeededRandom>();
-    services->printer = std::make_unique<QtPrinter>();
+    services->printer = std::make_unique<ModulePrinter>(modules);
     services->pointer = makeX11PointerInput();
     services->lock = makeKeyboardGrabLock(!options.windowed);
     return services;

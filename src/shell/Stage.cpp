@@ -15,7 +15,7 @@ Stage::Stage(std::unique_ptr<Services> services, StageParts parts, bool windowed
     : services_(std::move(services))
     , parts_(std::move(parts))
     , windowed_(windowed)
-    , log_(pupil_, *services_->settings, *services_->clock)
+    , log_(std::make_unique<ResultsLog>(pupil_, *services_->settings, *services_->clock))
 {
     setObjectName(QStringLiteral("Stage"));
     setWindowTitle(QStringLiteral("Зорбикс"));
@@ -38,7 +38,14 @@ Stage::~Stage()
 
 ScreenContext Stage::context()
 {
-    return ScreenContext{*services_, pupil_, log_, *this};
+    return ScreenContext{*services_, pupil_, *log_, *this};
+}
+
+void Stage::finishRun()
+{
+    // The log first: it reads the settings store and the clock.
+    log_.reset();
+    services_.reset();
 }
 
 void Stage::start()

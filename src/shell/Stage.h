@@ -42,10 +42,15 @@ public:
 
     // Shows the stage and, on it, the registration screen.
     void start();
+    // Ends the run after the event loop, for a process that ends next:
+    // closes the results log and the services (sound thread, keyboard),
+    // and leaves the screens standing, since nothing will look at them
+    // again. Only deleting the stage may follow.
+    void finishRun();
 
     Services &services() { return *services_; }
     PupilRecord &pupil() { return pupil_; }
-    ResultsLog &log() { return log_; }
+    ResultsLog &log() { return *log_; }
     MainMenu *menu() const { return menu_; }
     RegistrationScreen *registration() const { return registration_; }
     // The screen of an exercise, made at its first use.
@@ -92,7 +97,7 @@ private:
     StageParts parts_;
     bool windowed_;
     PupilRecord pupil_;
-    ResultsLog log_;
+    std::unique_ptr<ResultsLog> log_;
     RegistrationScreen *registration_ = nullptr;
     MainMenu *menu_ = nullptr;
     Screen *results_ = nullptr;

@@ -149,9 +149,8 @@ int stage(QApplication &application)
         }
     });
     QTimer::singleShot(300, [] { say("ready registration"); });
-    const int result = application.exec();
-    delete stage;
-    return result;
+    // The program's own end, as main() ends it.
+    endApplication(stage, application.exec());
 }
 
 } // namespace

@@ -1,0 +1,8 @@
+#include "BareWindow.h"
+#include "Marks.h"
+
+int main(int argc, char *argv[])
+{
+    mark("main");
+    return bareWindow(argc, argv);
+}

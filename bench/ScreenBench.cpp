@@ -1,0 +1,251 @@
+// In-process benchmarks on the offscreen platform, with fake services:
+// first creation and repeated activation of every exercise screen, with and
+// without its paint; the sweep (every exercise opened, answered right and
+// left); one results log record against a bare open / append / fsync /
+// close.
+
+#include "ScreenBench.h"
+#include "Table.h"
+
+#include "app/Startup.h"
+#include "exercise/ExerciseScreen.h"
+#include "log/Cp1251.h"
+#include "log/ResultsLog.h"
+#include "platform/FakeServices.h"
+#include "platform/Services.h"
+#include "pupil/PupilRecord.h"
+#include "shell/RegistrationScreen.h"
+#include "shell/Stage.h"
+#include "tasks/Catalogue.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace zorbiks;
+
+namespace {
+
+struct Program {
+    FakeServices fakes;
+    std::unique_ptr<QWidget> widget;
+    Stage *stage = nullptr;
+
+    explicit Program(const QString &log)
+    {
+        fakes.settings->location = log;
+        widget.reset(startApplication({}, fakes.take()));
+        stage = static_cast<Stage *>(widget.get());
+        stage->pupil().PupilName = QStringLiteral("Бенч");
+        stage->showMenu(stage->registration());
+        settle();
+    }
+    static void settle() { QCoreApplication::processEvents(); }
+
+    double open(const QString &code)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        stage->openExercise(code);
+        lastWithoutPaint = clock.nsecsElapsed() / 1e6;
+        settle();
+        return clock.nsecsElapsed() / 1e6;
+    }
+    double lastWithoutPaint = 0; // the last open() up to its paint
+    void leave(const QString &code)
+    {
+        ExerciseScreen *screen = stage->exerciseScreen(code);
+        stage->leaveToMenu(screen, sectionOfCode(code), true);
+        settle();
+    }
+};
+
+void click(QWidget *widget)
+{
+    // The pointer arrives over the widget first, as a real one does.
+    const QPoint centre = widget->rect().center();
+    QMouseEvent move(QEvent::MouseMove, centre, widget->mapToGlobal(centre), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, widget->mapToGlobal(centre),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+// Answers the task on the screen right, then returns what it takes to give
+// it.
+double answerRight(ExerciseScreen *screen, bool &answered)
+{
+    const Exercise &exercise = screen->exercise();
+    auto *menu = screen->findChild<QWidget *>(QStringLiteral("Меню"));
+    QElapsedTimer clock;
+    if (exercise.traits().kind == ExerciseKind::Typed) {
+        const QString answer = exercise.rightAnswer();
+        auto *box = screen->findChild<QWidget *>(QStringLiteral("Ответ"));
+        clock.start();
+        if (!answer.isEmpty() && box) {
+            for (const QChar c : answer) {
+                QKeyEvent press(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier,
+                                QString(c));
+                QApplication::sendEvent(box, &press);
+                QKeyEvent release(QEvent::KeyRelease, c.toUpper().unicode(), Qt::NoModifier,
+                                  QString(c));
+                QApplication::sendEvent(box, &release);
+            }
+            click(screen->findChild<QWidget *>(QStringLiteral("ОК")));
+        }
+    } else {
+        clock.start();
+        const QString number = QString::number(exercise.correctOption());
+        auto *answers = screen->findChild<QWidget *>(QStringLiteral("Ответы"));
+        for (QWidget *option : answers ? answers->findChildren<QWidget *>() : QList<QWidget *>()) {
+            if (menu->isVisible())
+                break;
+            if (option->objectName().endsWith(number) &&
+                !option->objectName().endsWith("1" + number) && option->isVisible() &&
+                option->isEnabled())
+                click(option);
+        }
+        // Picture options answer on their highlighted twin (`Отв1` + number).
+        if (auto *twin = screen->findChild<QWidget *>(QStringLiteral("Отв1") + number);
+            twin && !menu->isVisible() && twin->isVisible() && twin->isEnabled())
+            click(twin);
+    }
+    Program::settle();
+    answered = menu && menu->isVisible();
+    return clock.nsecsElapsed() / 1e6;
+}
+
+bool bareAppend(const QByteArray &name, const QByteArray &bytes)
+{
+    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool ok =
+        ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+} // namespace
+
+void screens(const QString &home)
+{
+    const QStringList codes = Catalogue::codes();
+    Program program(home + "/screens.txt");
+    QList<double> firsts, agains, unpainted;
+    QString worstFirst, worstAgain;
+    double worstFirstMs = 0, worstAgainMs = 0;
+    for (const QString &code : codes) {
+        const double first = program.open(code);
+        program.leave(code);
+        QList<double> again;
+        for (int i = 0; i < 20; ++i) {
+            again << program.open(code);
+            unpainted << program.lastWithoutPaint;
+            program.leave(code);
+        }
+        firsts << first;
+        agains << again;
+        if (first > worstFirstMs) {
+            worstFirstMs = first;
+            worstFirst = code;
+        }
+        if (percentile95(again) > worstAgainMs) {
+            worstAgainMs = percentile95(again);
+            worstAgain = code;
+        }
+    }
+    // "median / p95 (worst <what> <screen> <ms>)"
+    const auto spread = [](const QList<double> &values, const char *what, const QString &worst,
+                           double worstMs) {
+        return QStringLiteral("%1 / %2 (worst %3%4 %5)")
+            .arg(median(values), 0, 'f', 2)
+            .arg(percentile95(values), 0, 'f', 2)
+            .arg(QLatin1String(what), worst)
+            .arg(worstMs, 0, 'f', 2);
+    };
+    row(QStringLiteral("Screen, first creation (%1 screens): median / p95 ms").arg(codes.size()),
+        spread(firsts, "", worstFirst, worstFirstMs), "goal p95 ≤ 10 ms");
+    row(QStringLiteral("Screen, again (20 × each): median / p95 ms"),
+        spread(agains, "p95 ", worstAgain, worstAgainMs), "goal p95 ≤ 2 ms");
+    row(QStringLiteral("Screen, again, before its paint: median / p95 ms"),
+        QStringLiteral("%1 / %2")
+            .arg(median(unpainted), 0, 'f', 2)
+            .arg(percentile95(unpainted), 0, 'f', 2));
+}
+
+void sweep(const QString &home)
+{
+    const QStringList codes = Catalogue::codes();
+    Program program(home + "/sweep.txt");
+    double total = 0;
+    int right = 0;
+    QStringList missed;
+    for (const QString &code : codes) {
+        total += program.open(code);
+        bool answered = false;
+        total += answerRight(program.stage->exerciseScreen(code), answered);
+        right += answered ? 1 : 0;
+        if (!answered)
+            missed << code;
+        QElapsedTimer clock;
+        clock.start();
+        program.leave(code);
+        total += clock.nsecsElapsed() / 1e6;
+    }
+    row(QStringLiteral("Sweep: open, answer right, leave, all %1 (ms)").arg(codes.size()),
+        QStringLiteral("%1 (%2 answered right%3)")
+            .arg(total, 0, 'f', 1)
+            .arg(right)
+            .arg(missed.isEmpty() ? QString() : QStringLiteral("; not ") + missed.join(' ')),
+        "goal < 1000 ms");
+}
+
+void logRecord(const QString &folder)
+{
+    const QString token = QStringLiteral(" К1 - да, ");
+    const QByteArray bytes = Cp1251::encode(token);
+    const QString barePath = folder + "/bare.txt";
+    const QByteArray bareName = QFile::encodeName(barePath);
+    const QString logPath = folder + "/log.txt";
+    PupilRecord pupil;
+    FakeClock clock;
+    // The real settings store: its value is read again before every record.
+    std::unique_ptr<Services> real = makeRealServices({true});
+    real->settings->setLogLocation(logPath);
+    ResultsLog withSettings(pupil, *real->settings, clock, logPath, folder + "/spool");
+    FakeSettingsStore fixed;
+    fixed.location = logPath;
+    ResultsLog writeOnly(pupil, fixed, clock, logPath, folder + "/spool");
+    QList<double> bare, logged, loggedFixed;
+    for (int i = 0; i < 300; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        bareAppend(bareName, bytes);
+        bare << timer.nsecsElapsed() / 1e3;
+        timer.restart();
+        withSettings.writeToken(token);
+        logged << timer.nsecsElapsed() / 1e3;
+        timer.restart();
+        writeOnly.writeToken(token);
+        loggedFixed << timer.nsecsElapsed() / 1e3;
+    }
+    row("Log record: bare / ResultsLog / without settings read (µs)",
+        QStringLiteral("%1 / %2 / %3")
+            .arg(median(bare), 0, 'f', 0)
+            .arg(median(logged), 0, 'f', 0)
+            .arg(median(loggedFixed), 0, 'f', 0));
+    row("Log record: ratio to bare (with / without settings read)",
+        QStringLiteral("%1 × / %2 ×")
+            .arg(median(logged) / median(bare), 0, 'f', 2)
+            .arg(median(loggedFixed) / median(bare), 0, 'f', 2),
+        "goal ≤ 1.2 ×");
+    real->settings->setLogLocation(QString());
+}
