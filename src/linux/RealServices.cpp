@@ -1,6 +1,6 @@
+#include "linux/X11Platform.h"
 #include "log/LogLocation.h"
 #include "platform/Services.h"
-#include "linux/X11Platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -80,6 +80,16 @@ public:
         settings.setValue(key(), path);
         settings.sync();
         return settings.status() == QSettings::NoError;
+    }
+
+    std::optional<double> displayScale() const override
+    {
+        // The user's file, else the classroom's under /etc/xdg.
+        bool number = false;
+        const double scale = open().value(QStringLiteral("Display/scale")).toDouble(&number);
+        if (number && scale >= 1 && scale <= 4)
+            return scale;
+        return std::nullopt;
     }
 
 private:

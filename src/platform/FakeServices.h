@@ -41,8 +41,10 @@ public:
         ++writes;
         return true;
     }
+    std::optional<double> displayScale() const override { return scale; }
 
     QString location;
+    std::optional<double> scale;
     mutable int reads = 0;
     int writes = 0;
 };

@@ -123,7 +123,7 @@ void MainMenu::buildTitleStrip()
     logo_ = makeLogo(QStringLiteral("Image1"), titleStrip_);
     title_ = new QLabel(QStringLiteral("Зорбикс"), titleStrip_);
     title_->setObjectName(QStringLiteral("Label1"));
-    title_->setMargin(2);
+    title_->setMargin(DisplayScale::px(2));
     Colours::setTextColour(title_, Qt::white);
     Colours::setBackground(title_, QColor(68, 68, 255));
     exitIcon_ = makeExitCross(QStringLiteral("Image3"), titleStrip_);

@@ -119,17 +119,20 @@ const Question &questionOf(const QString &code)
     return *question;
 }
 
-ExerciseRig::ExerciseRig(const Question &question)
-    : ExerciseRig(question, question.make())
+ExerciseRig::ExerciseRig(const Question &question, const QSize &stageSize)
+    : ExerciseRig(question, question.make(), stageSize)
 {}
 
-ExerciseRig::ExerciseRig(const Question &question, std::unique_ptr<Exercise> exercise)
+ExerciseRig::ExerciseRig(const Question &question, std::unique_ptr<Exercise> exercise,
+                         const QSize &stageSize)
     : services(fakes.take())
     , logPath(folder.filePath(QStringLiteral("log.txt")))
     , log(pupil, *services->settings, *services->clock, logPath,
           folder.filePath(QStringLiteral("spool")))
 {
-    stage.resize(1024, 768);
+    DisplayScale::set(DisplayScale::forScreen(stageSize));
+    navigator.size = stageSize;
+    stage.resize(stageSize);
     screen = new ExerciseScreen(ScreenContext{*services, pupil, log, navigator}, question,
                                 std::move(exercise), &stage);
     stage.show();
@@ -139,6 +142,7 @@ ExerciseRig::ExerciseRig(const Question &question, std::unique_ptr<Exercise> exe
 ExerciseRig::~ExerciseRig()
 {
     delete screen;
+    DisplayScale::set(1);
 }
 
 void ExerciseRig::open()
