@@ -38,4 +38,12 @@ double widestText(const QStringList &texts, const QFont &font)
     return widest;
 }
 
+QStringList numberTexts(int low, int high)
+{
+    QStringList texts;
+    for (int n = low; n <= high; ++n)
+        texts << QString::number(n);
+    return texts;
+}
+
 } // namespace zorbiks

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTextOption>
 
+#include <functional>
+
 class QFont;
 class QTextLayout;
 
@@ -21,5 +23,27 @@ double naturalWidth(const QTextLayout &layout);
 // The width (pixels) of the widest of `texts` in `font`: the room a label
 // needs for whichever of them it shows.
 double widestText(const QStringList &texts, const QFont &font);
+
+// The texts a field of every row of a table holds (a member or a function
+// of the row, a text or a number): the values of a label that shows it.
+inline QString asText(const QString &text)
+{
+    return text;
+}
+inline QString asText(int number)
+{
+    return QString::number(number);
+}
+template <typename Table, typename Field> QStringList textsOf(const Table &table, Field field)
+{
+    QStringList texts;
+    for (const auto &row : table)
+        texts << asText(std::invoke(field, row));
+    return texts;
+}
+
+// The decimal texts of low … high: what a label may show when it shows one
+// of those numbers.
+QStringList numberTexts(int low, int high);
 
 } // namespace zorbiks

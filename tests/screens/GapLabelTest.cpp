@@ -135,15 +135,13 @@ private slots:
         valueFont.setPointSizeF(12);
         valueFont.setBold(true);
         QWidget window;
-        auto *text = new GapLabel(QStringLiteral("Каталог") +
-                                      gapFor(widestText(values, valueFont), textFont) +
-                                      QStringLiteral("открыт."),
-                                  &window);
+        auto *text = new GapLabel(QStringLiteral("Каталог   открыт."), &window);
         text->setFont(textFont);
         text->setGeometry(0, 0, 700, text->heightForWidth(700));
         auto *value = new QLabel;
         value->setFont(valueFont);
         text->placeAfter(value, QStringLiteral("Каталог"));
+        text->setValues(value, values);
         window.show();
         const QRectF from = text->characterRect(text->text().indexOf(QLatin1Char(' ')));
         const QRectF to = text->characterRect(text->text().indexOf(QStringLiteral("открыт")));
