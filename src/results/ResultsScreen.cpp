@@ -225,7 +225,7 @@ void ResultsScreen::layOut()
 {
     const ScreenMetrics m = metrics();
     ScreenLayout::ResultsInput in;
-    static_cast<ScreenLayout::WorkWindowInput &>(in) = frameInput(m.twips(titleBar_->height()));
+    static_cast<ScreenLayout::WorkWindowInput &>(in) = frameInput(ScreenLayout::titleBarHeight);
     in.task = m.twips(task_->size());
     in.greeting = m.twips(greeting_->size());
     in.verdictFrame = m.twips(verdictFrame_->size());

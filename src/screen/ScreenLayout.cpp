@@ -1,5 +1,7 @@
 #include "screen/ScreenLayout.h"
 
+#include <algorithm>
+
 namespace zorbiks::ScreenLayout {
 
 namespace {
@@ -120,14 +122,18 @@ ExerciseGeometry exerciseScreen(const ExerciseInput &in)
 ResultsGeometry resultsScreen(const ResultsInput &in)
 {
     ResultsGeometry g;
-    placeFrame(g, in, workWindowWidth, in.titleBarHeight); // keeps its designed height
+    // The title bar keeps its designed height unless its heading, exit icon
+    // or logo need more: each has as much room under it as above it.
+    const double bar = std::max({in.titleBarHeight, 2 * 80 + in.heading.height(),
+                                 2 * 20 + in.exitIcon.height(), 2 * 60 + in.logo.height()});
+    placeFrame(g, in, workWindowWidth, bar);
     const double w = g.window.width();
     const QSizeF window(w, g.window.height());
     g.heading = centredIn(w, 80, in.heading);
     g.exitIcon = QRectF(w - in.exitIcon.width(), 20, in.exitIcon.width(), in.exitIcon.height());
     g.logo = QRectF(100, 60, in.logo.width(), in.logo.height());
 
-    g.task = centredIn(w, taskTop(in), in.task);
+    g.task = centredIn(w, 1.1 * bar, in.task);
     g.greeting =
         centredIn(in.task.width(), (in.task.height() - in.greeting.height()) / 2, in.greeting);
     g.verdictFrame = QRectF((w - in.verdictFrame.width()) * 0.6, g.task.bottom() + 50,

@@ -18,6 +18,7 @@ namespace zorbiks::ScreenLayout {
 constexpr double workWindowWidth = 11000;
 constexpr double helpWindowWidth = 11800;
 constexpr double workWindowHeight = 7800;
+constexpr double titleBarHeight = 360; // as designed, before a screen's layout
 
 // The font size of every work window's heading and of the menu's title:
 // H × 0.0009 points (10.4 pt at a screen height of 768 pixels).

@@ -26,7 +26,7 @@ WorkWindow::WorkWindow(const ScreenContext &context, double widthTwips, const QS
     titleBar_ = new QWidget(this);
     titleBar_->setObjectName(QStringLiteral("Шапка"));
     Colours::setBackground(titleBar_, Colours::titleBlue);
-    titleBar_->resize(width(), m.px(360.0));
+    titleBar_->resize(width(), m.px(ScreenLayout::titleBarHeight));
 
     heading_ = new QLabel(this);
     Colours::setTextColour(heading_, Qt::white);

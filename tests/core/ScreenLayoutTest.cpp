@@ -248,6 +248,35 @@ private slots:
         QVERIFY(qAbs(g.titlePointSize - 10.368) < 1e-9);
     }
 
+    void resultsTitleBarHoldsItsParts_data()
+    {
+        QTest::addColumn<double>("heading");
+        QTest::addColumn<double>("bar");
+        QTest::newRow("the logo sets it") << 240.0 << 2 * 60 + 330.0;
+        QTest::newRow("a tall heading sets it") << 330.0 << 2 * 80 + 330.0;
+    }
+
+    void resultsTitleBarHoldsItsParts()
+    {
+        // The bar grows from its designed height until its heading, exit
+        // icon and logo stand in it with the room under them that they have
+        // above; the greeting's frame follows the bar.
+        QFETCH(double, heading);
+        QFETCH(double, bar);
+        ResultsInput in;
+        in.screen = screenOf(1920, 1080);
+        in.titleBarHeight = titleBarHeight;
+        in.heading = {3000, heading};
+        in.exitIcon = {360, 360};
+        in.logo = {330, 330};
+        in.task = {9000, 480};
+        const ResultsGeometry g = resultsScreen(in);
+        QCOMPARE(g.titleBar.height(), bar);
+        for (const QRectF &part : {g.heading, g.exitIcon, g.logo})
+            QVERIFY(g.titleBar.contains(part));
+        QCOMPARE(g.task.top(), 1.1 * bar);
+    }
+
     void fullScreenScreens()
     {
         RegistrationInput in;
