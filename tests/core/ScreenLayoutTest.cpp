@@ -248,6 +248,40 @@ private slots:
         QVERIFY(qAbs(g.titlePointSize - 10.368) < 1e-9);
     }
 
+    void tabsFitTheScreensWidth_data()
+    {
+        QTest::addColumn<int>("width");       // pixels
+        QTest::addColumn<double>("captions"); // twips, all six together
+        QTest::addColumn<double>("step");     // between the tabs
+        QTest::addColumn<double>("shrinkTo"); // the captions' font, times
+        const double extras = 5 * 60 + 80;
+        QTest::newRow("room to spare") << 1024 << 7500.0 << 60.0 << 1.0;
+        QTest::newRow("the step shrinks first")
+            << 800 << 12000 - 20 - extras - 5 * 30 << 30.0 << 1.0;
+        QTest::newRow("then the captions")
+            << 640 << 9600.0 << 15.0 << (9600 - 20 - extras - 5 * 15) / 9600;
+    }
+
+    void tabsFitTheScreensWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(double, captions);
+        QFETCH(double, step);
+        QFETCH(double, shrinkTo);
+        MenuInput in;
+        in.screen = screenOf(width, 600);
+        in.tabHeightBefore = 300;
+        for (QSizeF &caption : in.tabCaptions)
+            caption = QSizeF(captions / tabCount, 240);
+        const MenuGeometry g = ScreenLayout::mainMenu(in);
+        QCOMPARE(g.tabStep, step);
+        QVERIFY(qAbs(g.captionScale - shrinkTo) < 1e-9);
+        for (int i = 1; i < tabCount; ++i)
+            QCOMPARE(g.tabs[size_t(i)].left(), g.tabs[size_t(i - 1)].right() + step);
+        if (shrinkTo == 1) // laid out again with smaller captions otherwise
+            QVERIFY(g.tabs[tabCount - 1].right() <= width * 15.0 - 10 + 1e-9);
+    }
+
     void resultsTitleBarHoldsItsParts_data()
     {
         QTest::addColumn<double>("heading");
