@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 
 #include "platform/ScreenMetrics.h"
+#include "screen/DisplayScale.h"
 #include "screen/ScreenLayout.h"
 #include "tasks/Catalogue.h"
 
@@ -309,6 +310,34 @@ private slots:
         for (const QRectF &part : {g.heading, g.exitIcon, g.logo})
             QVERIFY(g.titleBar.contains(part));
         QCOMPARE(g.task.top(), 1.1 * bar);
+    }
+
+    void displayScaleKeepsTheDesignedProportions_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("window"); // a work window's width in pixels
+        QTest::newRow("800 x 600") << QSize(800, 600) << 1.0 << 733;
+        QTest::newRow("1024 x 768") << QSize(1024, 768) << 1.0 << 733;
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << 1.0 << 733;
+        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << 1.25 << 917;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 1.40625 << 1031;
+        QTest::newRow("2560 x 1080") << QSize(2560, 1080) << 1.40625 << 1031;
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 2.8125 << 2063;
+    }
+
+    void displayScaleKeepsTheDesignedProportions()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(double, scale);
+        QFETCH(int, window);
+        QCOMPARE(DisplayScale::forScreen(screen), scale);
+        const ScreenMetrics metrics(96, scale);
+        QCOMPARE(metrics.px(workWindowWidth), window);
+        // The heading's H × 0.0009 rule on the scaled stage, in points of
+        // the screen: 0.0135 points a pixel of height, whatever the scale.
+        QVERIFY(qAbs(headingPointSize(metrics.twips(screen).height()) * scale -
+                     0.0135 * screen.height()) < 1e-9);
     }
 
     void fullScreenScreens()

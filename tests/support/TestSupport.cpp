@@ -174,10 +174,11 @@ void ExerciseRig::answer(const QString &typed)
     click(QStringLiteral("ОК"));
 }
 
-AppRig::AppRig(const QStringList &arguments)
+AppRig::AppRig(const QStringList &arguments, std::optional<double> displayScale)
     : logPath(folder.filePath(QStringLiteral("log.txt")))
 {
     fakes.settings->location = logPath;
+    fakes.settings->scale = displayScale;
     // Records a test leaves unwritten stay with its own run.
     qputenv("ZORBIKS_SPOOL", QFile::encodeName(folder.filePath(QStringLiteral("spool"))));
     stage = static_cast<Stage *>(startApplication(arguments, fakes.take()));

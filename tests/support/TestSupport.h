@@ -142,7 +142,9 @@ namespace zorbiks::test {
 // The whole program, started in-process the way main() starts it, with fake
 // services (the log goes to a file of the rig's own).
 struct AppRig {
-    explicit AppRig(const QStringList &arguments = {});
+    // `displayScale`: the administrator's `[Display] scale` setting.
+    explicit AppRig(const QStringList &arguments = {},
+                    std::optional<double> displayScale = std::nullopt);
     ~AppRig();
 
     QWidget *screen(const QString &name) const;
