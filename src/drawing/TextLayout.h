@@ -4,12 +4,12 @@
 // width.
 
 #include <QStringList>
+#include <QTextLayout>
 #include <QTextOption>
 
 #include <functional>
 
 class QFont;
-class QTextLayout;
 
 namespace zorbiks {
 
@@ -41,6 +41,26 @@ template <typename Table, typename Field> QStringList textsOf(const Table &table
         texts << asText(std::invoke(field, row));
     return texts;
 }
+
+// A paragraph of a text: the text between two line ends (a CR before the
+// LF left out).
+struct Paragraph {
+    qsizetype start; // index of its first character in the whole text
+    QString text;
+};
+QList<Paragraph> paragraphsOf(const QString &text);
+
+bool isBlank(QChar c);
+bool endsLine(QChar c);
+// Marks that stand against the word before them, and those that stand
+// against the word after them.
+bool isClosingMark(QChar c);
+bool isOpeningMark(QChar c);
+
+// A gap of `length` blanks from `start` made `width` wide: each of its
+// blanks gets an equal share.
+QTextLayout::FormatRange gapFormat(qsizetype start, qsizetype length, double width,
+                                   const QFont &font);
 
 // The decimal texts of low … high: what a label may show when it shows one
 // of those numbers.
