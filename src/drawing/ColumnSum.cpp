@@ -26,7 +26,7 @@ SumGeometry sumGeometry(const QFont &font)
 {
     const QFontMetricsF digits(font);
     QFont small = font;
-    small.setPointSizeF(carryPoints);
+    small.setPointSizeF(scaledPoints(carryPoints));
     return {digits.horizontalAdvance(QLatin1Char('0')) * 1.3, QFontMetricsF(small).height(),
             digits.height(), 5};
 }
@@ -82,7 +82,7 @@ void ColumnSum::paintEvent(QPaintEvent *)
         }
     };
     QFont small = font();
-    small.setPointSizeF(carryPoints);
+    small.setPointSizeF(scaledPoints(carryPoints));
     painter.setFont(small);
     for (int column : carries(top_, bottom_))
         painter.drawText(QRectF(right - (column + 1) * g.cell, 0, g.cell, g.carry),

@@ -8,55 +8,43 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zorbiks {
 
-namespace {
+// The paragraphs of the text, each laid out in its lines, one under the
+// other.
+struct GapLabel::Lines {
+    QList<qsizetype> starts; // of the paragraphs in the whole text
+    QStringList paragraphs;
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
+    QList<double> tops;
+    double height = 0;
 
-struct Paragraph {
-    qsizetype start; // index of its first character in the whole text
-    QString text;
+    // Where the character at `index` stands: its left edge and its line.
+    QRectF character(qsizetype index) const
+    {
+        for (size_t p = 0; p < layouts.size(); ++p) {
+            const qsizetype local = index - starts[qsizetype(p)];
+            if (local < 0 || local > paragraphs[qsizetype(p)].size())
+                continue;
+            const QTextLine line = layouts[p]->lineForTextPosition(static_cast<int>(local));
+            if (!line.isValid())
+                return {};
+            return QRectF(line.cursorToX(static_cast<int>(local)), tops[qsizetype(p)] + line.y(), 1,
+                          line.height());
+        }
+        return {};
+    }
 };
 
-QList<Paragraph> paragraphsOf(const QString &text)
+GapLabel::GapLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
 {
-    QList<Paragraph> paragraphs;
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        const qsizetype stop = end < 0 ? text.size() : end;
-        qsizetype length = stop - start;
-        if (length > 0 && text.at(start + length - 1) == QLatin1Char('\r'))
-            --length;
-        paragraphs.append({start, text.mid(start, length)});
-        if (end < 0)
-            break;
-        start = end + 1;
-    }
-    return paragraphs;
+    setWordWrap(true);
 }
 
-// Lays out every paragraph at the given width, wrapped or on one line;
-// calls `visit` with each paragraph, its layout and its top.
-template <typename Visit>
-double layOut(const QString &text, const QFont &font, Qt::Alignment alignment, bool wrap,
-              double width, Visit visit)
-{
-    QTextOption option(alignment);
-    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-    double y = 0;
-    for (const Paragraph &paragraph : paragraphsOf(text)) {
-        QTextLayout layout(paragraph.text, font);
-        double height = layOutLines(layout, option, width);
-        if (paragraph.text.isEmpty())
-            height = QFontMetricsF(font).height();
-        visit(paragraph, layout, y);
-        y += height;
-    }
-    return y;
-}
-
-} // namespace
+GapLabel::~GapLabel() = default;
 
 QString GapLabel::laidOutText() const
 {
@@ -66,20 +54,118 @@ QString GapLabel::laidOutText() const
     if (!wordWrap())
         return laidOut;
     for (const Overlay &overlay : overlays_) {
-        for (qsizetype i = overlay.index; i < laidOut.size() && laidOut.at(i) == QLatin1Char(' ');
-             ++i)
-            laidOut[i] = QChar::Nbsp;
-        for (qsizetype i = overlay.index - 1;
-             i >= 0 && i < laidOut.size() && laidOut.at(i) == QLatin1Char(' '); --i)
+        if (overlay.placement == Placement::Before)
+            continue;
+        const auto [start, end] = blanksAround(overlay.index);
+        for (qsizetype i = start; i < end; ++i)
             laidOut[i] = QChar::Nbsp;
     }
     return laidOut;
 }
 
-GapLabel::GapLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
+std::pair<qsizetype, qsizetype> GapLabel::blanksAround(qsizetype index) const
 {
-    setWordWrap(true);
+    const QString &all = text();
+    qsizetype start = std::clamp<qsizetype>(index, 0, all.size());
+    qsizetype end = start;
+    while (start > 0 && isBlank(all.at(start - 1)))
+        --start;
+    while (end < all.size() && isBlank(all.at(end)))
+        ++end;
+    return {start, end};
+}
+
+int GapLabel::Values::widest(const QLabel *label) const
+{
+    // Measured by a label like it (font and margins) showing each value; kept
+    // until the label's font or margins change.
+    const QString key = label->font().key() + QLatin1Char('/') + QString::number(label->margin()) +
+                        QLatin1Char('/') + QString::number(label->contentsMargins().left()) +
+                        QLatin1Char('/') + QString::number(label->contentsMargins().right());
+    if (key != measuredFor) {
+        QLabel measure;
+        measure.setFont(label->font());
+        measure.setMargin(label->margin());
+        measure.setIndent(label->indent());
+        measure.setContentsMargins(label->contentsMargins());
+        width = 0;
+        for (const QString &text : texts) {
+            measure.setText(text);
+            width = std::max(width, measure.sizeHint().width());
+        }
+        measuredFor = key;
+    }
+    return width;
+}
+
+double GapLabel::widestWidth(const QWidget *overlay) const
+{
+    // What the overlay needs now, and more where one of its labels can show
+    // a wider value than it shows now.
+    // (A widget without a layout has no size hint: its children's extent.)
+    const QSize hint = overlay->sizeHint();
+    int width = hint.isValid() ? hint.width() : overlay->childrenRect().right() + 1;
+    for (auto it = values_.cbegin(); it != values_.cend(); ++it) {
+        const QLabel *label = it.key();
+        if (label == overlay || overlay->isAncestorOf(label))
+            width += std::max(0, it.value().widest(label) - label->sizeHint().width());
+    }
+    return width;
+}
+
+double GapLabel::airBefore(qsizetype start) const
+{
+    const QString &all = text();
+    if (start == 0 || endsLine(all.at(start - 1)) || isOpeningMark(all.at(start - 1)))
+        return 0;
+    return QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '));
+}
+
+double GapLabel::airAfter(qsizetype end) const
+{
+    const QString &all = text();
+    if (end >= all.size() || endsLine(all.at(end)) || isClosingMark(all.at(end)))
+        return 0;
+    return QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' '));
+}
+
+GapLabel::Lines GapLabel::layOut(double width) const
+{
+    // The gaps of the values, made to their width.
+    QList<QTextLayout::FormatRange> gaps;
+    for (const Overlay &overlay : overlays_) {
+        if (overlay.placement != Placement::Gap)
+            continue;
+        const auto [start, end] = blanksAround(overlay.index);
+        if (end > start)
+            gaps.append(gapFormat(start, end - start,
+                                  airBefore(start) + widestWidth(overlay.widget) + airAfter(end),
+                                  font()));
+    }
+
+    QTextOption option(alignment());
+    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                  : QTextOption::NoWrap);
+    Lines lines;
+    for (const Paragraph &paragraph : paragraphsOf(laidOutText())) {
+        lines.starts.append(paragraph.start);
+        lines.paragraphs.append(paragraph.text);
+        auto layout = std::make_unique<QTextLayout>(paragraph.text, font());
+        QList<QTextLayout::FormatRange> local;
+        for (QTextLayout::FormatRange gap : std::as_const(gaps)) {
+            gap.start -= static_cast<int>(paragraph.start);
+            if (gap.start >= 0 && gap.start < paragraph.text.size())
+                local.append(gap);
+        }
+        layout->setFormats(local);
+        double height = layOutLines(*layout, option, width);
+        if (paragraph.text.isEmpty())
+            height = QFontMetricsF(font()).height();
+        lines.tops.append(lines.height);
+        lines.height += height;
+        lines.layouts.push_back(std::move(layout));
+    }
+    return lines;
 }
 
 int GapLabel::heightForWidth(int width) const
@@ -87,9 +173,7 @@ int GapLabel::heightForWidth(int width) const
     // A layout may offer more than the label's maximum width.
     width = std::min(width, maximumWidth());
     const QMargins m = contentsMargins();
-    const double height =
-        layOut(laidOutText(), font(), alignment(), wordWrap(), width - m.left() - m.right(),
-               [](const Paragraph &, QTextLayout &, double) {});
+    const double height = layOut(width - m.left() - m.right()).height;
     return static_cast<int>(std::ceil(height)) + m.top() + m.bottom();
 }
 
@@ -99,10 +183,9 @@ QSize GapLabel::sizeHint() const
         return QSize(width(), heightForWidth(width()));
     // On one line: as wide as its widest paragraph.
     double widest = 0;
-    layOut(laidOutText(), font(), alignment(), false, 0,
-           [&widest](const Paragraph &, QTextLayout &layout, double) {
-               widest = std::max(widest, naturalWidth(layout));
-           });
+    const Lines lines = layOut(0);
+    for (const auto &layout : lines.layouts)
+        widest = std::max(widest, naturalWidth(*layout));
     const QMargins m = contentsMargins();
     const int width = static_cast<int>(std::ceil(widest)) + m.left() + m.right();
     return QSize(width, heightForWidth(width));
@@ -111,37 +194,71 @@ QSize GapLabel::sizeHint() const
 QRectF GapLabel::characterRect(qsizetype index) const
 {
     const QRectF area = contentsRect();
-    QRectF found;
-    layOut(laidOutText(), font(), alignment(), wordWrap(), area.width(),
-           [&](const Paragraph &paragraph, QTextLayout &layout, double top) {
-               const qsizetype local = index - paragraph.start;
-               if (!found.isNull() || local < 0 || local > paragraph.text.size())
-                   return;
-               const QTextLine line = layout.lineForTextPosition(static_cast<int>(local));
-               if (!line.isValid())
-                   return;
-               const double x = line.cursorToX(static_cast<int>(local));
-               found = QRectF(area.left() + x, area.top() + top + line.y(), 1, line.height());
-           });
-    return found;
+    const QRectF found = layOut(area.width()).character(index);
+    return found.isNull() ? found : found.translated(area.topLeft());
+}
+
+GapLabel::Gap GapLabel::gapOf(const QWidget *overlay) const
+{
+    for (const Overlay &o : overlays_) {
+        if (o.widget != overlay || o.placement != Placement::Gap)
+            continue;
+        const auto [start, end] = blanksAround(o.index);
+        const QRectF from = characterRect(start);
+        const QRectF to = characterRect(end);
+        if (end == start || from.isNull() || to.isNull() || from.top() != to.top())
+            return {};
+        const QString &all = text();
+        const QChar before =
+            start > 0 && !endsLine(all.at(start - 1)) ? all.at(start - 1) : QChar();
+        const QChar after = end < all.size() && !endsLine(all.at(end)) ? all.at(end) : QChar();
+        return {QRectF(from.left(), from.top(), to.left() - from.left(), from.height()), before,
+                after};
+    }
+    return {};
+}
+
+QList<GapLabel::Glyph> GapLabel::glyphs() const
+{
+    const QRectF area = contentsRect();
+    const Lines lines = layOut(area.width());
+    const QFontMetricsF metrics(font());
+    QList<Glyph> glyphs;
+    for (size_t p = 0; p < lines.layouts.size(); ++p) {
+        const QString &paragraph = lines.paragraphs[qsizetype(p)];
+        for (qsizetype i = 0; i < paragraph.size(); ++i) {
+            const QChar c = paragraph.at(i);
+            if (c.isSpace())
+                continue;
+            const QTextLine line = lines.layouts[p]->lineForTextPosition(static_cast<int>(i));
+            const QPointF baseline(line.cursorToX(static_cast<int>(i)),
+                                   lines.tops[qsizetype(p)] + line.y() + line.ascent());
+            glyphs.append(
+                {lines.starts[qsizetype(p)] + i,
+                 metrics.tightBoundingRect(QString(c)).translated(baseline + area.topLeft())});
+        }
+    }
+    return glyphs;
+}
+
+QList<QWidget *> GapLabel::values() const
+{
+    QList<QWidget *> values;
+    for (const Overlay &overlay : overlays_) {
+        if (overlay.placement == Placement::Gap)
+            values.append(overlay.widget);
+    }
+    return values;
 }
 
 void GapLabel::placeAt(QWidget *overlay, qsizetype index)
 {
-    add({overlay, index, false});
+    add({overlay, index, Placement::InBlanks});
 }
 
 void GapLabel::placeBefore(QWidget *overlay, qsizetype index)
 {
-    add({overlay, index, true});
-}
-
-void GapLabel::add(const Overlay &overlay)
-{
-    overlay.widget->setParent(this);
-    overlays_.append(overlay);
-    placeOverlays();
-    overlay.widget->show();
+    add({overlay, index, Placement::Before});
 }
 
 void GapLabel::placeAfter(QWidget *overlay, const QString &before, int occurrence)
@@ -153,40 +270,58 @@ void GapLabel::placeAfter(QWidget *overlay, const QString &before, int occurrenc
             break;
     }
     // One blank after the words before the gap.
-    placeAt(overlay, index < 0 ? text().size() : index + before.size() + 1);
+    add({overlay, index < 0 ? text().size() : index + before.size() + 1, Placement::Gap});
+}
+
+void GapLabel::setValues(QLabel *label, const QStringList &values)
+{
+    values_.insert(label, Values{values, QString(), 0});
+    placeOverlays();
+}
+
+void GapLabel::add(const Overlay &overlay)
+{
+    overlay.widget->setParent(this);
+    overlays_.append(overlay);
+    placeOverlays();
+    overlay.widget->show();
 }
 
 void GapLabel::placeOverlays()
 {
+    for (const Overlay &overlay : std::as_const(overlays_))
+        overlay.widget->adjustSize();
+    const QRectF area = contentsRect();
+    const Lines lines = layOut(area.width());
+    const auto character = [&](qsizetype index) {
+        const QRectF found = lines.character(index);
+        return found.isNull() ? found : found.translated(area.topLeft());
+    };
     const QString &all = text();
     for (const Overlay &overlay : std::as_const(overlays_)) {
         QWidget *widget = overlay.widget;
-        widget->adjustSize();
-        if (overlay.endsBefore) {
-            const QRectF at = characterRect(overlay.index);
+        if (overlay.placement == Placement::Before) {
+            const QRectF at = character(overlay.index);
             if (!at.isNull())
                 moveOverlay(widget, at.left() - widget->width(), at);
             continue;
         }
-        // The gap is the run of blanks around the index; the overlay is
-        // centred in it when it lies on one line.
-        qsizetype start = overlay.index;
-        qsizetype end = overlay.index;
-        while (start > 0 && start <= all.size() && all.at(start - 1) == QLatin1Char(' '))
-            --start;
-        while (end < all.size() && all.at(end) == QLatin1Char(' '))
-            ++end;
-        const QRectF from = characterRect(start);
-        const QRectF to = characterRect(end);
+        const auto [start, end] = blanksAround(overlay.index);
+        const QRectF from = character(start);
+        const QRectF to = character(end);
         if (from.isNull())
             continue;
-        double left = characterRect(overlay.index).left();
-        if (end > start && !to.isNull() && qFuzzyCompare(from.top(), to.top()))
+        double left = character(overlay.index).left();
+        const bool oneLine = end > start && !to.isNull() && qFuzzyCompare(from.top(), to.top());
+        if (overlay.placement == Placement::InBlanks && oneLine) {
+            // Centred in the blanks.
             left = (from.left() + to.left() - widget->width()) / 2;
-        // A gap at the end of the text is open to the right: an overlay wider
-        // than its blanks starts one blank after the words before it.
-        if (end == all.size() && widget->width() > to.left() - from.left() && end > start)
-            left = characterRect(start + 1).left();
+        } else if (overlay.placement == Placement::Gap && end > start) {
+            // A blank after the words before it, or against the mark after it.
+            left = from.left() + airBefore(start);
+            if (oneLine && end < all.size() && isClosingMark(all.at(end)))
+                left = to.left() - widget->width();
+        }
         moveOverlay(widget, left, from);
     }
 }
@@ -201,8 +336,11 @@ bool GapLabel::event(QEvent *event)
 {
     // Posted when a visible overlay's size hint changed (a new text, a
     // font) or a hidden one was shown.
-    if (event->type() == QEvent::LayoutRequest)
+    if (event->type() == QEvent::LayoutRequest) {
         placeOverlays();
+        updateGeometry();
+        update();
+    }
     return QLabel::event(event);
 }
 
@@ -212,10 +350,10 @@ void GapLabel::paintEvent(QPaintEvent *)
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QRectF area = contentsRect();
-    layOut(laidOutText(), font(), alignment(), wordWrap(), area.width(),
-           [&](const Paragraph &, QTextLayout &layout, double top) {
-               layout.draw(&painter, QPointF(area.left(), area.top() + top));
-           });
+    const Lines lines = layOut(area.width());
+    for (size_t p = 0; p < lines.layouts.size(); ++p)
+        lines.layouts[p]->draw(&painter,
+                               QPointF(area.left(), area.top() + lines.tops[qsizetype(p)]));
 }
 
 void GapLabel::resizeEvent(QResizeEvent *event)

@@ -1,5 +1,7 @@
 #include "drawing/NumberedFrames.h"
 
+#include "screen/DisplayScale.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,8 +24,8 @@ QList<QFrame *> addNumberedFrames(QWidget *container, const ScreenMetrics &metri
                                   const QString &prefix, int count, const QSizeF &size, int columns)
 {
     auto *grid = new QGridLayout(container);
-    grid->setContentsMargins(6, 2, 6, 4);
-    grid->setSpacing(2);
+    grid->setContentsMargins(DisplayScale::margins(6, 2, 6, 4));
+    grid->setSpacing(DisplayScale::px(2));
     QList<QFrame *> frames;
     for (int i = 0; i < count; ++i) {
         auto *frame = new QFrame(container);
@@ -32,8 +34,8 @@ QList<QFrame *> addNumberedFrames(QWidget *container, const ScreenMetrics &metri
         frame->setFixedSize(metrics.px(size));
         retainSizeWhenHidden(frame);
         auto *row = new QHBoxLayout(frame);
-        row->setContentsMargins(6, 0, 6, 0);
-        row->setSpacing(12);
+        row->setContentsMargins(DisplayScale::margins(6, 0, 6, 0));
+        row->setSpacing(DisplayScale::px(12));
         auto *number = new QLabel(QString::number(i + 1), frame);
         number->setObjectName(frame->objectName() + QStringLiteral("номер"));
         number->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
@@ -50,8 +52,8 @@ QList<QGroupBox *> addNumberedGroups(QWidget *container, const ScreenMetrics &me
                                      const std::function<QWidget *(QGroupBox *, int)> &content)
 {
     auto *grid = new QGridLayout(container);
-    grid->setContentsMargins(4, 4, 4, 4);
-    grid->setSpacing(4);
+    grid->setContentsMargins(DisplayScale::margins(4, 4, 4, 4));
+    grid->setSpacing(DisplayScale::px(4));
     QList<QGroupBox *> frames;
     for (int i = 0; i < count; ++i) {
         auto *frame = new QGroupBox(QString::number(i + 1), container);
@@ -59,7 +61,7 @@ QList<QGroupBox *> addNumberedGroups(QWidget *container, const ScreenMetrics &me
         frame->setFixedSize(metrics.px(size));
         retainSizeWhenHidden(frame);
         auto *inner = new QHBoxLayout(frame);
-        inner->setContentsMargins(2, 2, 2, 2);
+        inner->setContentsMargins(DisplayScale::margins(2, 2, 2, 2));
         inner->addWidget(content(frame, i));
         grid->addWidget(frame, i / columns, i % columns);
         frames.append(frame);

@@ -1,6 +1,7 @@
 #include "drawing/Options.h"
 
 #include "screen/Colours.h"
+#include "screen/Fonts.h"
 #include "screen/HoverLabel.h"
 
 #include <QBoxLayout>
@@ -18,7 +19,7 @@ HoverLabel *makeOption(QWidget *frame, const ScreenMetrics &metrics, const QStri
     if (!toolTip.isEmpty())
         label->setToolTip(toolTip);
     QFont font = label->font();
-    font.setPointSizeF(style.pointSize);
+    font.setPointSizeF(scaledPoints(style.pointSize));
     font.setBold(true);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
@@ -43,7 +44,7 @@ QList<HoverLabel *> addOptions(QWidget *frame, const ScreenMetrics &metrics, con
 {
     auto *layout = new QBoxLayout(
         orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, frame);
-    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setContentsMargins(DisplayScale::margins(6, 4, 6, 4));
     QList<HoverLabel *> options;
     for (qsizetype i = 0; i < captions.size(); ++i) {
         HoverLabel *label = makeOption(frame, metrics, prefix + QString::number(i + 1), captions[i],
@@ -59,7 +60,7 @@ QList<HoverLabel *> addOptionColumns(QWidget *frame, const ScreenMetrics &metric
                                      const OptionStyle &style, int perColumn)
 {
     auto *grid = new QGridLayout(frame);
-    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setContentsMargins(DisplayScale::margins(6, 4, 6, 4));
     QList<HoverLabel *> options;
     for (int i = 0; i < captions.size(); ++i) {
         HoverLabel *label = makeOption(frame, metrics, prefix + QString::number(i + 1), captions[i],

@@ -1,6 +1,7 @@
 #include "drawing/ScriptText.h"
 
 #include "drawing/TextLayout.h"
+#include "screen/Fonts.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -44,7 +45,7 @@ void ScriptText::setScriptPointSize(double points)
 QFont ScriptText::scriptFont() const
 {
     QFont small = font();
-    small.setPointSizeF(scriptPoints_);
+    small.setPointSizeF(scaledPoints(scriptPoints_));
     return small;
 }
 

@@ -1,11 +1,9 @@
 #include "drawing/TaskText.h"
 
 #include "drawing/GapLabel.h"
+#include "screen/DisplayScale.h"
 
-#include <QFontMetricsF>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace zorbiks {
 
@@ -16,8 +14,8 @@ QVBoxLayout *layoutOf(QWidget *frame)
     if (auto *layout = qobject_cast<QVBoxLayout *>(frame->layout()))
         return layout;
     auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(8, 4, 8, 4);
-    layout->setSpacing(2);
+    layout->setContentsMargins(DisplayScale::margins(8, 4, 8, 4));
+    layout->setSpacing(DisplayScale::px(2));
     layout->addStretch(1);
     return layout;
 }
@@ -49,12 +47,6 @@ QLabel *addValue(GapLabel *text, const QString &name, const QString &before, int
     Colours::setTextColour(value, colour);
     text->placeAfter(value, before, occurrence);
     return value;
-}
-
-QString gapFor(double width, const QFont &textFont)
-{
-    const double blank = QFontMetricsF(textFont).horizontalAdvance(QLatin1Char(' '));
-    return QString(static_cast<int>(std::ceil(width / blank)) + 2, QLatin1Char(' '));
 }
 
 } // namespace zorbiks

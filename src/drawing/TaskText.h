@@ -7,7 +7,6 @@
 
 #include <QString>
 
-class QFont;
 class QLabel;
 class QWidget;
 
@@ -23,12 +22,9 @@ GapLabel *addText(QWidget *frame, const QString &name, const QString &text,
 void addToFrame(QWidget *frame, QWidget *widget, Qt::Alignment alignment = {});
 
 // A value label laid over the gap after the `occurrence`-th `before` in
-// `text`; the draw writes into it.
+// `text`; the draw writes into it (GapLabel::setValues names what it can
+// show, so that its gap is made for the widest).
 QLabel *addValue(GapLabel *text, const QString &name, const QString &before, int occurrence = 0,
                  const QColor &colour = Colours::valueRed);
-
-// A gap of blanks in `textFont` for a value `width` pixels wide (see
-// widestText), with two blanks to spare.
-QString gapFor(double width, const QFont &textFont);
 
 } // namespace zorbiks

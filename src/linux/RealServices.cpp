@@ -37,6 +37,16 @@ public:
         return settings.status() == QSettings::NoError;
     }
 
+    std::optional<double> displayScale() const override
+    {
+        // The user's file, else the classroom's under /etc/xdg.
+        bool number = false;
+        const double scale = open().value(QStringLiteral("Display/scale")).toDouble(&number);
+        if (number && scale >= 1 && scale <= 4)
+            return scale;
+        return std::nullopt;
+    }
+
 private:
     static QString key() { return QStringLiteral("Position/secr"); }
     static QSettings open()

@@ -43,8 +43,10 @@ public:
         ++writes;
         return true;
     }
+    std::optional<double> displayScale() const override { return scale; }
 
     QString location;
+    std::optional<double> scale;
     mutable int reads = 0;
     int writes = 0;
 };

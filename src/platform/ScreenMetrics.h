@@ -1,8 +1,9 @@
 #pragma once
 
 // Lengths of the layout rules are in twips (1/1440 inch). One conversion
-// turns them into pixels from the screen's logical resolution: 15 twips per
-// pixel at 96 dpi.
+// turns them into pixels from the screen's logical resolution and the
+// display scale (see screen/DisplayScale.h): 15 twips per pixel at 96 dpi
+// and a scale of 1, 10 at a scale of 1.5.
 
 #include <QRect>
 #include <QRectF>
@@ -15,8 +16,8 @@ namespace zorbiks {
 
 class ScreenMetrics {
 public:
-    explicit constexpr ScreenMetrics(double logicalDpi = 96.0)
-        : twipsPerPixel_(1440.0 / logicalDpi)
+    explicit constexpr ScreenMetrics(double logicalDpi = 96.0, double scale = 1.0)
+        : twipsPerPixel_(1440.0 / (logicalDpi * scale))
     {}
 
     constexpr double twipsPerPixel() const { return twipsPerPixel_; }

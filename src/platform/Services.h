@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -38,13 +39,18 @@ public:
     virtual void restore() = 0;
 };
 
-// The per-user store of the one setting: where the results log lives.
+// The per-user store of the settings: where the results log lives (the
+// teacher's), and the administrator's display scale.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // The stored location, or an empty string when none is stored.
     virtual QString logLocation() const = 0;
     virtual bool setLogLocation(const QString &path) = 0;
+    // `[Display] scale`: a fixed display scale from 1 to 4 (1 keeps the
+    // designed pixel sizes on every screen), or nothing: the stage keeps its
+    // proportions on any screen.
+    virtual std::optional<double> displayScale() const = 0;
 };
 
 class Clock {

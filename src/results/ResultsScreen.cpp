@@ -6,6 +6,7 @@
 #include "results/ResultsPage.h"
 #include "results/ResultsParts.h"
 #include "screen/Colours.h"
+#include "screen/DisplayScale.h"
 #include "screen/FilteredLineEdit.h"
 #include "screen/HoverLabel.h"
 #include "screen/Navigator.h"
@@ -32,7 +33,7 @@ HoverLabel *makeChoice(const QString &name, const QString &text, const QString &
     label->setFont(arialFont(9.75, true));
     Colours::setTextColour(label, Colours::darkBlue);
     Colours::setBackground(label, Colours::lightYellow);
-    label->resize(label->sizeHint() + QSize(24, 6));
+    label->resize(label->sizeHint() + QSize(DisplayScale::px(24), DisplayScale::px(6)));
     label->hide();
     QObject::connect(label, &HoverLabel::hovered, label,
                      [label] { Colours::setBackground(label, Colours::lightBlue); });
@@ -129,7 +130,7 @@ void ResultsScreen::buildPrintQuestion()
         makeWrappedLabel(QStringLiteral("Хотите"), QStringLiteral("Хотите напечатать результаты?"),
                          Colours::darkBlue, question_, true);
     askPrint_->setAlignment(Qt::AlignCenter);
-    askPrint_->setGeometry(question_->rect().adjusted(4, 2, -4, -2));
+    askPrint_->setGeometry(question_->rect() - DisplayScale::margins(4, 2, 4, 2));
     question_->hide();
 }
 
@@ -224,7 +225,7 @@ void ResultsScreen::layOut()
 {
     const ScreenMetrics m = metrics();
     ScreenLayout::ResultsInput in;
-    static_cast<ScreenLayout::WorkWindowInput &>(in) = frameInput(m.twips(titleBar_->height()));
+    static_cast<ScreenLayout::WorkWindowInput &>(in) = frameInput(ScreenLayout::titleBarHeight);
     in.task = m.twips(task_->size());
     in.greeting = m.twips(greeting_->size());
     in.verdictFrame = m.twips(verdictFrame_->size());

@@ -1,5 +1,7 @@
 #include "screen/Pictures.h"
 
+#include "screen/DisplayScale.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -157,7 +159,8 @@ void goodResult(QPainter &painter, const QRectF &area)
 
 Picture *makeExitCross(const QString &name, QWidget *parent)
 {
-    auto *picture = new Picture(Pictures::exitCross, QSize(24, 24), parent);
+    auto *picture =
+        new Picture(Pictures::exitCross, QSize(DisplayScale::px(24), DisplayScale::px(24)), parent);
     picture->setObjectName(name);
     picture->setCursor(Qt::PointingHandCursor);
     return picture;
@@ -165,7 +168,8 @@ Picture *makeExitCross(const QString &name, QWidget *parent)
 
 Picture *makeLogo(const QString &name, QWidget *parent)
 {
-    auto *picture = new Picture(Pictures::logo, QSize(22, 22), parent);
+    auto *picture =
+        new Picture(Pictures::logo, QSize(DisplayScale::px(22), DisplayScale::px(22)), parent);
     picture->setObjectName(name);
     return picture;
 }

@@ -1,5 +1,7 @@
 #include "screen/ScreenLayout.h"
 
+#include <algorithm>
+
 namespace zorbiks::ScreenLayout {
 
 namespace {
@@ -120,14 +122,18 @@ ExerciseGeometry exerciseScreen(const ExerciseInput &in)
 ResultsGeometry resultsScreen(const ResultsInput &in)
 {
     ResultsGeometry g;
-    placeFrame(g, in, workWindowWidth, in.titleBarHeight); // keeps its designed height
+    // The title bar keeps its designed height unless its heading, exit icon
+    // or logo need more: each has as much room under it as above it.
+    const double bar = std::max({in.titleBarHeight, 2 * 80 + in.heading.height(),
+                                 2 * 20 + in.exitIcon.height(), 2 * 60 + in.logo.height()});
+    placeFrame(g, in, workWindowWidth, bar);
     const double w = g.window.width();
     const QSizeF window(w, g.window.height());
     g.heading = centredIn(w, 80, in.heading);
     g.exitIcon = QRectF(w - in.exitIcon.width(), 20, in.exitIcon.width(), in.exitIcon.height());
     g.logo = QRectF(100, 60, in.logo.width(), in.logo.height());
 
-    g.task = centredIn(w, taskTop(in), in.task);
+    g.task = centredIn(w, 1.1 * bar, in.task);
     g.greeting =
         centredIn(in.task.width(), (in.task.height() - in.greeting.height()) / 2, in.greeting);
     g.verdictFrame = QRectF((w - in.verdictFrame.width()) * 0.6, g.task.bottom() + 50,
@@ -182,17 +188,31 @@ MenuGeometry mainMenu(const MenuInput &in)
     g.tabStrip = QRectF(0, strip, W, tabStripHeight);
     g.workArea = QRectF(0, g.tabStrip.bottom(), W, H - g.tabStrip.bottom());
 
+    // The six tabs fit the screen's width, with 10 to spare on each side:
+    // on a narrow screen the step between them shrinks first, then their
+    // captions.
+    const auto extraOf = [](int i) { return i == 4 ? 80.0 : 60.0; }; // the Results tab is 20 wider
+    double captions = 0;
+    double extras = 0;
+    for (int i = 0; i < tabCount; ++i) {
+        captions += in.tabCaptions[static_cast<size_t>(i)].width();
+        extras += extraOf(i);
+    }
+    const double room = W - 2 * 10 - extras;
+    const double steps = tabCount - 1;
+    g.tabStep = std::clamp((room - captions) / steps, minTabStep, tabStep);
+    g.captionScale = std::min(1.0, (room - steps * g.tabStep) / captions);
+
     double left = 10;
     for (int i = 0; i < tabCount; ++i) {
         const QSizeF caption = in.tabCaptions[static_cast<size_t>(i)];
-        const double extra = i == 4 ? 80 : 60; // the Results tab is 20 wider
-        const QSizeF tab(caption.width() + extra, caption.height() + 60);
+        const QSizeF tab(caption.width() + extraOf(i), caption.height() + 60);
         g.tabs[static_cast<size_t>(i)] =
             QRectF(left, (tabStripHeight - tab.height()) / 2, tab.width(), tab.height());
         g.tabCaptions[static_cast<size_t>(i)] =
             QRectF((tab.width() - caption.width()) / 2, (tab.height() - caption.height()) / 2,
                    caption.width(), caption.height());
-        left += tab.width() + 60;
+        left += tab.width() + g.tabStep;
         g.tabHeight = tab.height();
     }
     g.listLefts = {0, g.tabs[1].left(), g.tabs[2].left(), g.tabs[3].left()};

@@ -18,6 +18,7 @@ namespace zorbiks::ScreenLayout {
 constexpr double workWindowWidth = 11000;
 constexpr double helpWindowWidth = 11800;
 constexpr double workWindowHeight = 7800;
+constexpr double titleBarHeight = 360; // as designed, before a screen's layout
 
 // The font size of every work window's heading and of the menu's title:
 // H × 0.0009 points (10.4 pt at a screen height of 768 pixels).
@@ -152,6 +153,8 @@ HelpGeometry helpScreen(const HelpInput &input);
 // ---- full-screen screens ---------------------------------------------
 
 constexpr int tabCount = 6;
+constexpr double tabStep = 60;    // between two tabs
+constexpr double minTabStep = 15; // on a screen too narrow for the full step
 
 struct MenuInput {
     QSizeF screen;
@@ -169,6 +172,10 @@ struct MenuGeometry {
     std::array<QRectF, tabCount> tabCaptions; // relative to their tab
     std::array<double, 4> listLefts{}; // `код`, `лог`, `про`, `инф` in the work area
     double tabHeight = 0;              // for the next pass
+    double tabStep = 0;
+    // Below 1 when the captions do not fit even at the least step: the
+    // factor their font must shrink by (they are laid out again then).
+    double captionScale = 1;
 };
 
 MenuGeometry mainMenu(const MenuInput &input);

@@ -26,7 +26,7 @@ WorkWindow::WorkWindow(const ScreenContext &context, double widthTwips, const QS
     titleBar_ = new QWidget(this);
     titleBar_->setObjectName(QStringLiteral("Шапка"));
     Colours::setBackground(titleBar_, Colours::titleBlue);
-    titleBar_->resize(width(), m.px(360.0));
+    titleBar_->resize(width(), m.px(ScreenLayout::titleBarHeight));
 
     heading_ = new QLabel(this);
     Colours::setTextColour(heading_, Qt::white);
@@ -53,7 +53,7 @@ ScreenLayout::WorkWindowInput WorkWindow::frameInput(double titleBarHeight)
     QFont font = heading_->font();
     font.setFamily(QStringLiteral("Arial"));
     font.setBold(true);
-    font.setPointSizeF(ScreenLayout::headingPointSize(in.screen.height()));
+    font.setPointSizeF(scaledPoints(ScreenLayout::headingPointSize(in.screen.height())));
     heading_->setFont(font);
     heading_->adjustSize();
     in.heading = m.twips(heading_->size());
@@ -84,7 +84,7 @@ HoverLabel *WorkWindow::addBottomLabel(const QString &name, const QString &text,
     label->setObjectName(name);
     label->setToolTip(toolTip);
     label->setAlignment(Qt::AlignCenter);
-    label->setMargin(3);
+    label->setMargin(DisplayScale::px(3));
     Colours::setTextColour(label, Colours::darkBlue);
     Colours::setBackground(label, Colours::lightYellow, false);
     label->adjustSize();
@@ -131,7 +131,7 @@ void WorkWindow::paintEvent(QPaintEvent *)
 {
     const ScreenMetrics m = metrics();
     QPainter painter(this);
-    painter.setPen(QPen(Colours::titleBlue, 2));
+    painter.setPen(QPen(Colours::titleBlue, DisplayScale::px(2)));
     for (const QLineF &line : borders_)
         painter.drawLine(
             QLineF(m.px(line.x1()), m.px(line.y1()), m.px(line.x2()), m.px(line.y2())));

@@ -3,6 +3,7 @@
 #include "drawing/GapLabel.h"
 #include "platform/Services.h"
 #include "screen/Colours.h"
+#include "screen/DisplayScale.h"
 #include "screen/FilteredLineEdit.h"
 #include "screen/HoverLabel.h"
 #include "screen/Navigator.h"
@@ -96,7 +97,7 @@ HelpScreen::HelpScreen(const ScreenContext &context, QWidget *parent)
     Colours::setBackground(frame_, Colours::lightYellow);
     frame_->resize(m.px(QSizeF(11500, 6900)));
     auto *column = new QVBoxLayout(frame_);
-    column->setContentsMargins(6, 4, 6, 4);
+    column->setContentsMargins(DisplayScale::margins(6, 4, 6, 4));
     const QString text = helpText();
     text_ = new GapLabel(text, frame_);
     text_->setObjectName(QStringLiteral("Label2"));

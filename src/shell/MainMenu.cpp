@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <cmath>
+
 namespace zorbiks {
 
 namespace {
@@ -24,6 +26,7 @@ const double buttonPitch = 240;
 const double buttonWidth = 3300;
 const double listIndent = 200;
 const double firstButtonTop = 100;
+const double tabCaptionPoints = 9.75;
 
 // Our background pictures: soft gradients with a faint pattern.
 void paintTitleStrip(QPainter &painter, const QRectF &area)
@@ -123,7 +126,7 @@ void MainMenu::buildTitleStrip()
     logo_ = makeLogo(QStringLiteral("Image1"), titleStrip_);
     title_ = new QLabel(QStringLiteral("Зорбикс"), titleStrip_);
     title_->setObjectName(QStringLiteral("Label1"));
-    title_->setMargin(2);
+    title_->setMargin(DisplayScale::px(2));
     Colours::setTextColour(title_, Qt::white);
     Colours::setBackground(title_, QColor(68, 68, 255));
     exitIcon_ = makeExitCross(QStringLiteral("Image3"), titleStrip_);
@@ -146,7 +149,7 @@ void MainMenu::buildTabs()
             picture->setObjectName(name);
             auto *caption = new QLabel(tabCaptions[static_cast<size_t>(i)], picture);
             caption->setObjectName(QStringLiteral("Label%1").arg(label++));
-            caption->setFont(arialFont(9.75));
+            caption->setFont(arialFont(tabCaptionPoints));
             Colours::setTextColour(caption, QColor(0, 0, 192));
             caption->adjustSize();
             return std::pair(picture, caption);
@@ -255,11 +258,7 @@ void MainMenu::layOut()
     in.exitIcon = m.twips(exitIcon_->size());
     in.title = m.twips(title_->size());
     in.tabHeightBefore = tabHeight_;
-    for (size_t i = 0; i < tabs_.size(); ++i) {
-        tabs_[i].normalCaption->adjustSize();
-        in.tabCaptions[i] = m.twips(tabs_[i].normalCaption->size());
-    }
-    const ScreenLayout::MenuGeometry g = ScreenLayout::mainMenu(in);
+    const ScreenLayout::MenuGeometry g = layOutTabs(in);
 
     titleStrip_->setGeometry(m.px(g.titleStrip));
     logo_->move(m.px(g.logo).topLeft());
@@ -284,6 +283,27 @@ void MainMenu::layOut()
     keySink_->move(m.px(-2000.0), 0);
     tabHeight_ = g.tabHeight;
     tabStripBottom_ = g.tabStrip.bottom();
+}
+
+ScreenLayout::MenuGeometry MainMenu::layOutTabs(ScreenLayout::MenuInput in)
+{
+    const ScreenMetrics m = context_.navigator.metrics();
+    double points = tabCaptionPoints;
+    for (;;) {
+        for (size_t i = 0; i < tabs_.size(); ++i) {
+            for (QLabel *caption : {tabs_[i].normalCaption, tabs_[i].highlightedCaption}) {
+                caption->setFont(arialFont(points));
+                caption->adjustSize();
+            }
+            in.tabCaptions[i] = m.twips(tabs_[i].normalCaption->size());
+        }
+        const ScreenLayout::MenuGeometry g = ScreenLayout::mainMenu(in);
+        // Shrunk a quarter point at a time at least, down to 6 points.
+        if (g.captionScale >= 1 || points <= 6)
+            return g;
+        points =
+            std::max(6.0, std::min(points - 0.25, std::floor(points * g.captionScale * 4) / 4));
+    }
 }
 
 void MainMenu::hoverTab(int index)

@@ -7,6 +7,7 @@
 
 #include "screen/Screen.h"
 #include "screen/ScreenContext.h"
+#include "screen/ScreenLayout.h"
 #include "screen/Section.h"
 
 #include <QList>
@@ -77,6 +78,9 @@ private:
     void clickTab(int index);
     void restAllButtons();
     void showOnlyList(int index);
+    // The tabs laid out for the screen, their captions shrunk where the
+    // screen is too narrow for them at their designed size.
+    ScreenLayout::MenuGeometry layOutTabs(ScreenLayout::MenuInput in);
 
     ScreenContext context_;
     Picture *titleStrip_ = nullptr;       // `Picture1`

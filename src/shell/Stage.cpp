@@ -1,6 +1,8 @@
 #include "shell/Stage.h"
 
 #include "exercise/ExerciseScreen.h"
+#include "screen/DisplayScale.h"
+#include "screen/Fonts.h"
 #include "shell/MainMenu.h"
 #include "shell/RegistrationScreen.h"
 
@@ -23,9 +25,6 @@ Stage::Stage(std::unique_ptr<Services> services, StageParts parts, bool windowed
     // asks the window manager to bring its own window up.
     if (!windowed_)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    setFont(font);
     services_->lock->attachWindow(this);
 }
 
@@ -34,6 +33,7 @@ Stage::~Stage()
     // The screens use the services and the record: they go first.
     const QList<QWidget *> screens = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     qDeleteAll(screens);
+    DisplayScale::set(1);
 }
 
 ScreenContext Stage::context()
@@ -60,6 +60,10 @@ void Stage::start()
             setGeometry(current->geometry());
         showFullScreen();
     }
+    // Every screen is built at the scale of the screen the stage has taken.
+    DisplayScale::set(
+        services_->settings->displayScale().value_or(DisplayScale::forScreen(size())));
+    setFont(arialFont(8.25));
     registration_ = new RegistrationScreen(context(), this);
     registration_->setGeometry(rect());
     bringToFront(registration_);
@@ -152,7 +156,7 @@ QSize Stage::stageSize() const
 
 ScreenMetrics Stage::metrics() const
 {
-    return ScreenMetrics(logicalDpiX());
+    return ScreenMetrics(logicalDpiX(), DisplayScale::factor());
 }
 
 double Stage::workWindowTop() const

@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,6 +42,53 @@ private slots:
         QCOMPARE(file.readAll(), systemText);
         QVERIFY(QFile::remove(systemFile));
         QVERIFY(services->settings->setLogLocation(QString())); // the other tests' default
+    }
+
+    void displayScaleOfTheClassroomAndTheUser_data()
+    {
+        QTest::addColumn<QByteArray>("classroom");
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<double>("scale"); // 0: none, the stage keeps its proportions
+        QTest::newRow("neither") << QByteArray() << QByteArray() << 0.0;
+        QTest::newRow("classroom off") << QByteArray("[Display]\nscale=1\n") << QByteArray() << 1.0;
+        QTest::newRow("classroom fixed")
+            << QByteArray("[Display]\nscale=1.5\n") << QByteArray() << 1.5;
+        QTest::newRow("user over classroom")
+            << QByteArray("[Display]\nscale=1\n") << QByteArray("[Display]\nscale=2\n") << 2.0;
+        QTest::newRow("user off") << QByteArray() << QByteArray("[Display]\nscale=1\n") << 1.0;
+        QTest::newRow("not a number")
+            << QByteArray("[Display]\nscale=auto\n") << QByteArray() << 0.0;
+        QTest::newRow("below one") << QByteArray("[Display]\nscale=0.5\n") << QByteArray() << 0.0;
+        QTest::newRow("beyond four") << QByteArray("[Display]\nscale=9\n") << QByteArray() << 0.0;
+    }
+
+    void displayScaleOfTheClassroomAndTheUser()
+    {
+        QFETCH(QByteArray, classroom);
+        QFETCH(QByteArray, user);
+        QFETCH(double, scale);
+        const QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        const QString systemFile = qEnvironmentVariable("XDG_CONFIG_DIRS").split(':').first() +
+                                   '/' + app + '/' + app + QStringLiteral(".conf");
+        const QString userFile = qEnvironmentVariable("XDG_CONFIG_HOME") + '/' + app + '/' + app +
+                                 QStringLiteral(".conf");
+        // Each row's files are new to QSettings, which keeps a file it has
+        // read until its size or time changes.
+        static int row = 0;
+        const QDateTime written = QDateTime::currentDateTime().addSecs(-1000 + 10 * row++);
+        for (const auto &[path, text] :
+             {std::pair(systemFile, classroom), std::pair(userFile, user)}) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+            QVERIFY(file.flush());
+            QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+        }
+        const std::optional<double> read = makeRealServices({true})->settings->displayScale();
+        QFile::remove(systemFile);
+        QFile::remove(userFile);
+        QCOMPARE(read.value_or(0), scale);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "support/TestMain.h"
 
 #include "platform/ScreenMetrics.h"
+#include "screen/DisplayScale.h"
 #include "screen/ScreenLayout.h"
 #include "tasks/Catalogue.h"
 
@@ -246,6 +247,97 @@ private slots:
         QCOMPARE(g.exitIcon.right(), 15360 - 15.0);
         QCOMPARE(g.logo.left(), 153.6);
         QVERIFY(qAbs(g.titlePointSize - 10.368) < 1e-9);
+    }
+
+    void tabsFitTheScreensWidth_data()
+    {
+        QTest::addColumn<int>("width");       // pixels
+        QTest::addColumn<double>("captions"); // twips, all six together
+        QTest::addColumn<double>("step");     // between the tabs
+        QTest::addColumn<double>("shrinkTo"); // the captions' font, times
+        const double extras = 5 * 60 + 80;
+        QTest::newRow("room to spare") << 1024 << 7500.0 << 60.0 << 1.0;
+        QTest::newRow("the step shrinks first")
+            << 800 << 12000 - 20 - extras - 5 * 30 << 30.0 << 1.0;
+        QTest::newRow("then the captions")
+            << 640 << 9600.0 << 15.0 << (9600 - 20 - extras - 5 * 15) / 9600;
+    }
+
+    void tabsFitTheScreensWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(double, captions);
+        QFETCH(double, step);
+        QFETCH(double, shrinkTo);
+        MenuInput in;
+        in.screen = screenOf(width, 600);
+        in.tabHeightBefore = 300;
+        for (QSizeF &caption : in.tabCaptions)
+            caption = QSizeF(captions / tabCount, 240);
+        const MenuGeometry g = ScreenLayout::mainMenu(in);
+        QCOMPARE(g.tabStep, step);
+        QVERIFY(qAbs(g.captionScale - shrinkTo) < 1e-9);
+        for (int i = 1; i < tabCount; ++i)
+            QCOMPARE(g.tabs[size_t(i)].left(), g.tabs[size_t(i - 1)].right() + step);
+        if (shrinkTo == 1) // laid out again with smaller captions otherwise
+            QVERIFY(g.tabs[tabCount - 1].right() <= width * 15.0 - 10 + 1e-9);
+    }
+
+    void resultsTitleBarHoldsItsParts_data()
+    {
+        QTest::addColumn<double>("heading");
+        QTest::addColumn<double>("bar");
+        QTest::newRow("the logo sets it") << 240.0 << 2 * 60 + 330.0;
+        QTest::newRow("a tall heading sets it") << 330.0 << 2 * 80 + 330.0;
+    }
+
+    void resultsTitleBarHoldsItsParts()
+    {
+        // The bar grows from its designed height until its heading, exit
+        // icon and logo stand in it with the room under them that they have
+        // above; the greeting's frame follows the bar.
+        QFETCH(double, heading);
+        QFETCH(double, bar);
+        ResultsInput in;
+        in.screen = screenOf(1920, 1080);
+        in.titleBarHeight = titleBarHeight;
+        in.heading = {3000, heading};
+        in.exitIcon = {360, 360};
+        in.logo = {330, 330};
+        in.task = {9000, 480};
+        const ResultsGeometry g = resultsScreen(in);
+        QCOMPARE(g.titleBar.height(), bar);
+        for (const QRectF &part : {g.heading, g.exitIcon, g.logo})
+            QVERIFY(g.titleBar.contains(part));
+        QCOMPARE(g.task.top(), 1.1 * bar);
+    }
+
+    void displayScaleKeepsTheDesignedProportions_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("window"); // a work window's width in pixels
+        QTest::newRow("800 x 600") << QSize(800, 600) << 1.0 << 733;
+        QTest::newRow("1024 x 768") << QSize(1024, 768) << 1.0 << 733;
+        QTest::newRow("1366 x 768") << QSize(1366, 768) << 1.0 << 733;
+        QTest::newRow("1280 x 1024") << QSize(1280, 1024) << 1.25 << 917;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 1.40625 << 1031;
+        QTest::newRow("2560 x 1080") << QSize(2560, 1080) << 1.40625 << 1031;
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 2.8125 << 2063;
+    }
+
+    void displayScaleKeepsTheDesignedProportions()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(double, scale);
+        QFETCH(int, window);
+        QCOMPARE(DisplayScale::forScreen(screen), scale);
+        const ScreenMetrics metrics(96, scale);
+        QCOMPARE(metrics.px(workWindowWidth), window);
+        // The heading's H × 0.0009 rule on the scaled stage, in points of
+        // the screen: 0.0135 points a pixel of height, whatever the scale.
+        QVERIFY(qAbs(headingPointSize(metrics.twips(screen).height()) * scale -
+                     0.0135 * screen.height()) < 1e-9);
     }
 
     void fullScreenScreens()

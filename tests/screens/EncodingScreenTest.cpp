@@ -17,6 +17,7 @@
 
 #include <QGroupBox>
 #include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -208,6 +209,30 @@ private slots:
                     QFrame::Box);
         }
         QSet<QString> shown{k2.text("Label2")};
+        // The signs' ink is centred in its cell: a dash stands well clear of
+        // the cell's lower border, never to be taken for it.
+        for (int i = 0; i < 5; ++i) {
+            QLabel *cell = k2.find<QLabel>(QStringLiteral("Label%1").arg(10 + i));
+            const QImage image = cell->grab().toImage();
+            int top = image.height();
+            int bottom = -1;
+            for (int y = 1; y < image.height() - 1; ++y) {
+                for (int x = 1; x < image.width() - 1; ++x) {
+                    if (qGray(image.pixel(x, y)) < 128) {
+                        top = std::min(top, y);
+                        bottom = std::max(bottom, y);
+                    }
+                }
+            }
+            const QString where = codes[i] + QStringLiteral(": ink rows %1 to %2 of %3")
+                                                 .arg(top)
+                                                 .arg(bottom)
+                                                 .arg(image.height());
+            QVERIFY2(bottom >= 0, qPrintable(where));
+            QVERIFY2(qAbs((top + bottom) / 2.0 - (image.height() - 1) / 2.0) <= 1.5,
+                     qPrintable(where));
+            QVERIFY2(bottom <= image.height() - 1 - 5, qPrintable(where));
+        }
         for (int i = 0; i < 3; ++i) {
             k2.answer(k2.exercise().model().current().answer);
             k2.click("Повтор");

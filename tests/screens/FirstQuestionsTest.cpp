@@ -4,10 +4,12 @@
 #include "support/TestSupport.h"
 
 #include "screen/Colours.h"
+#include "screen/DisplayScale.h"
 #include "tasks/infotech/SpreadsheetChart.h"
 #include "tasks/logic/CompoundCondition.h"
 #include "tasks/programming/TurtleFigure.h"
 
+#include <QImage>
 #include <QTest>
 
 using namespace zorbiks;
@@ -167,6 +169,17 @@ private slots:
         i1.click("Отв2");
         QCOMPARE(i1.logText(), QStringLiteral(" И1 - нет, И1 - нет,"));
         QVERIFY(i1.visible("Отв12"));
+        // The second explanation stands clear of the row under it.
+        if (const QString shots = qEnvironmentVariable("ZORBIKS_SCREENSHOTS"); !shots.isEmpty())
+            i1.screen->grab().save(shots + QStringLiteral("/И1-answered.png"));
+        const QRect second = i1.find("Пояснение2")->geometry();
+        for (const char *label : {"Меню", "Вопросы", "Повтор"})
+            QVERIFY2(i1.visible(label) && !second.intersects(i1.find(label)->geometry()),
+                     qPrintable(QStringLiteral("%1 %2,%3 under %4")
+                                    .arg(label)
+                                    .arg(i1.find(label)->y())
+                                    .arg(i1.find(label)->isVisible())
+                                    .arg(second.bottom())));
         for (const QString gone : {"Отв11", "Отв13", "Отв14", "Отв1", "Отв3", "Отв4"})
             QVERIFY2(!i1.visible(gone), qPrintable(gone));
         i1.click("Повтор");
@@ -198,6 +211,73 @@ private slots:
                      Colours::lightYellow);
             QCOMPARE(Colours::backgroundOf(i1.find(QStringLiteral("Отв1%1").arg(n))),
                      Colours::lightYellow);
+        }
+    }
+
+    void chartsAreReadAtAGlance_data()
+    {
+        QTest::addColumn<QSize>("stage");
+        QTest::newRow("800x600") << QSize(800, 600);
+        QTest::newRow("1366x768") << QSize(1366, 768);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
+
+    void chartsAreReadAtAGlance()
+    {
+        // Bars at least 12 pixels thick on the designed stage (their outline
+        // included), one unit more a long step further, and the four charts
+        // inside the task's frame.
+        QFETCH(QSize, stage);
+        ExerciseRig i1(questionOf<SpreadsheetChart>(), stage);
+        i1.open();
+        const double scale = DisplayScale::forScreen(stage);
+        const QRect task = i1.find("Задание")->rect();
+        for (int n = 1; n <= 4; ++n) {
+            QWidget *frame = i1.find(QStringLiteral("Отв1%1").arg(n));
+            QVERIFY(
+                task.contains(QRect(frame->mapTo(i1.find("Задание"), QPoint()), frame->size())));
+            const ChartData &data = SpreadsheetChartModel::charts()[size_t(n - 1)];
+            if (data.pie)
+                continue;
+            const QImage image = frame->grab().toImage();
+            // Each bar: its fill (a row of fill colour) with its outline
+            // (reddish rows on either side of the fill).
+            const auto reddish = [&image](int x, int y) {
+                const QColor c = image.pixelColor(x, y);
+                return c.red() - c.green() > 50;
+            };
+            QList<int> thickness; // of each bar with its outline, in pixels
+            QList<int> lengths;   // of its fill, in pixels
+            for (int y = 0; y < image.height(); ++y) {
+                int fill = 0;
+                int x = -1;
+                for (int column = 0; column < image.width(); ++column) {
+                    if (image.pixel(column, y) == QColor(255, 128, 128).rgb()) {
+                        ++fill;
+                        x = x < 0 ? column : x;
+                    }
+                }
+                if (fill == 0 || (y > 0 && image.pixel(x, y - 1) == QColor(255, 128, 128).rgb()))
+                    continue;
+                int top = y;
+                while (top > 0 && reddish(x, top - 1))
+                    --top;
+                int bottom = y;
+                while (bottom + 1 < image.height() && reddish(x, bottom + 1))
+                    ++bottom;
+                thickness.append(bottom - top + 1);
+                lengths.append(fill);
+            }
+            QCOMPARE(thickness.size(), data.values.size());
+            const qsizetype longest =
+                std::max_element(lengths.begin(), lengths.end()) - lengths.begin();
+            const double unit = (lengths[longest] + 1.0) / data.values[longest];
+            for (qsizetype i = 0; i < thickness.size(); ++i) {
+                QVERIFY2(thickness[i] >= 12 * scale, qPrintable(QString::number(thickness[i])));
+                QVERIFY2(qAbs(lengths[i] + 1 - unit * data.values[i]) <= 3,
+                         qPrintable(QStringLiteral("%1 of %2").arg(lengths[i]).arg(unit)));
+            }
+            QVERIFY2(unit >= 24 * scale, qPrintable(QString::number(unit)));
         }
     }
 

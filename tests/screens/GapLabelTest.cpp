@@ -135,15 +135,13 @@ private slots:
         valueFont.setPointSizeF(12);
         valueFont.setBold(true);
         QWidget window;
-        auto *text = new GapLabel(QStringLiteral("Каталог") +
-                                      gapFor(widestText(values, valueFont), textFont) +
-                                      QStringLiteral("открыт."),
-                                  &window);
+        auto *text = new GapLabel(QStringLiteral("Каталог   открыт."), &window);
         text->setFont(textFont);
         text->setGeometry(0, 0, 700, text->heightForWidth(700));
         auto *value = new QLabel;
         value->setFont(valueFont);
         text->placeAfter(value, QStringLiteral("Каталог"));
+        text->setValues(value, values);
         window.show();
         const QRectF from = text->characterRect(text->text().indexOf(QLatin1Char(' ')));
         const QRectF to = text->characterRect(text->text().indexOf(QStringLiteral("открыт")));
@@ -153,6 +151,75 @@ private slots:
             QVERIFY2(value->x() >= from.left() && value->x() + value->width() <= to.left(),
                      qPrintable(shown));
         }
+    }
+
+    void gapIsMadeForTheWidestValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("airBefore");
+        QTest::addColumn<bool>("airAfter");
+        const QString address = QStringLiteral("Доступ к файлу              , находящемуся");
+        QTest::newRow("fewer blanks than the value needs")
+            << QStringLiteral("не удовлетворяют условию  , которое является обязательным")
+            << QStringLiteral("условию") << QStringLiteral("X < 7") << true << false;
+        QTest::newRow("against the comma after it")
+            << address << QStringLiteral("файлу") << QStringLiteral("doc.net") << true << false;
+        QTest::newRow("a shorter value against the comma")
+            << address << QStringLiteral("файлу") << QStringLiteral("ab.ru") << true << false;
+        QTest::newRow("more blanks than the value needs")
+            << QStringLiteral("Сколько записей удовлетворяют условию:                            "
+                              "          В ответе укажите одно число.")
+            << QStringLiteral("условию:") << QStringLiteral("Пол = м ИЛИ Химия>Биология?") << true
+            << true;
+        QTest::newRow("at the start of a line")
+            << QStringLiteral("равна\n                 бит/c.") << QStringLiteral("\n")
+            << QStringLiteral("98304") << false << true;
+    }
+
+    void gapIsMadeForTheWidestValue()
+    {
+        // Whatever the number of blanks, the gap is as wide as the widest
+        // value with a blank of air on each side (none at the start of a
+        // line, none before a closing mark, which the value stands against),
+        // and the words after it follow.
+        QFETCH(QString, text);
+        QFETCH(QString, before);
+        QFETCH(QString, shown);
+        QFETCH(bool, airBefore);
+        QFETCH(bool, airAfter);
+        const QStringList values = {QStringLiteral("doc.net"),
+                                    QStringLiteral("Пол = ж ИЛИ Математика>Информатика?"),
+                                    QStringLiteral("X < 7"), QStringLiteral("98304"), shown};
+        QWidget window;
+        auto *label = new GapLabel(text, &window);
+        label->setGeometry(0, 0, 700, label->heightForWidth(700));
+        auto *value = new QLabel(shown);
+        label->placeAfter(value, before);
+        label->setValues(value, values);
+        window.show();
+        flushLayoutRequests();
+
+        int widest = 0;
+        for (const QString &each : values)
+            widest = std::max(widest, QLabel(each).sizeHint().width());
+        const double blank = QFontMetricsF(label->font()).horizontalAdvance(QLatin1Char(' '));
+        const qsizetype start = text.indexOf(before) + before.size();
+        qsizetype end = start;
+        while (text.at(end) == QLatin1Char(' '))
+            ++end;
+        const QRectF from = label->characterRect(start);
+        const QRectF to = label->characterRect(end);
+        QCOMPARE(from.top(), to.top());
+        const double gap = (airBefore ? blank : 0) + widest + (airAfter ? blank : 0);
+        QVERIFY2(qAbs(to.left() - from.left() - gap) <= 1,
+                 qPrintable(QStringLiteral("%1 for %2").arg(to.left() - from.left()).arg(gap)));
+        QCOMPARE(label->gapOf(value).rect.width(), to.left() - from.left());
+        if (airAfter)
+            QVERIFY(qAbs(value->x() - (from.left() + (airBefore ? blank : 0))) <= 1);
+        else
+            QVERIFY(qAbs(value->geometry().right() + 1 - to.left()) <= 1);
     }
 
     void oneLineLabelIsAsWideAsItsText_data()

@@ -119,17 +119,20 @@ const Question &questionOf(const QString &code)
     return *question;
 }
 
-ExerciseRig::ExerciseRig(const Question &question)
-    : ExerciseRig(question, question.make())
+ExerciseRig::ExerciseRig(const Question &question, const QSize &stageSize)
+    : ExerciseRig(question, question.make(), stageSize)
 {}
 
-ExerciseRig::ExerciseRig(const Question &question, std::unique_ptr<Exercise> exercise)
+ExerciseRig::ExerciseRig(const Question &question, std::unique_ptr<Exercise> exercise,
+                         const QSize &stageSize)
     : services(fakes.take())
     , logPath(folder.filePath(QStringLiteral("log.txt")))
     , log(pupil, *services->settings, *services->clock, logPath,
           folder.filePath(QStringLiteral("spool")))
 {
-    stage.resize(1024, 768);
+    DisplayScale::set(DisplayScale::forScreen(stageSize));
+    navigator.size = stageSize;
+    stage.resize(stageSize);
     screen = new ExerciseScreen(ScreenContext{*services, pupil, log, navigator}, question,
                                 std::move(exercise), &stage);
     stage.show();
@@ -139,6 +142,7 @@ ExerciseRig::ExerciseRig(const Question &question, std::unique_ptr<Exercise> exe
 ExerciseRig::~ExerciseRig()
 {
     delete screen;
+    DisplayScale::set(1);
 }
 
 void ExerciseRig::open()
@@ -170,10 +174,11 @@ void ExerciseRig::answer(const QString &typed)
     click(QStringLiteral("ОК"));
 }
 
-AppRig::AppRig(const QStringList &arguments)
+AppRig::AppRig(const QStringList &arguments, std::optional<double> displayScale)
     : logPath(folder.filePath(QStringLiteral("log.txt")))
 {
     fakes.settings->location = logPath;
+    fakes.settings->scale = displayScale;
     // Records a test leaves unwritten stay with its own run.
     qputenv("ZORBIKS_SPOOL", QFile::encodeName(folder.filePath(QStringLiteral("spool"))));
     stage = static_cast<Stage *>(startApplication(arguments, fakes.take()));

@@ -9,6 +9,7 @@
 #include "log/ResultsLog.h"
 #include "platform/FakeServices.h"
 #include "pupil/PupilRecord.h"
+#include "screen/DisplayScale.h"
 #include "screen/Navigator.h"
 #include "tasks/Catalogue.h"
 
@@ -24,8 +25,8 @@ namespace zorbiks::test {
 
 class FakeNavigator final : public Navigator {
 public:
-    QSize stageSize() const override { return {1024, 768}; }
-    ScreenMetrics metrics() const override { return ScreenMetrics(96); }
+    QSize stageSize() const override { return size; }
+    ScreenMetrics metrics() const override { return ScreenMetrics(96, DisplayScale::factor()); }
     double workWindowTop() const override { return top; }
     void leaveToMenu(QWidget *screen, Section section, bool showSectionList) override;
     void showMenu(QWidget *from) override;
@@ -40,6 +41,7 @@ public:
     void endProgram() override { calls << QStringLiteral("endProgram"); }
 
     QStringList calls;
+    QSize size{1024, 768};
     double top = 885;
     // What pressing a question's button does (the real menu opens the
     // exercise again).
@@ -79,9 +81,11 @@ template <typename T> const Question &questionOf()
 
 struct ExerciseRig {
     // The screen of a catalogue line with the exercise the line makes …
-    explicit ExerciseRig(const Question &question);
-    // … or with an exercise of the test's own.
-    ExerciseRig(const Question &question, std::unique_ptr<Exercise> exercise);
+    explicit ExerciseRig(const Question &question, const QSize &stageSize = {1024, 768});
+    // … or with an exercise of the test's own; on a stage of the given size,
+    // built at the display scale of a screen of that size.
+    ExerciseRig(const Question &question, std::unique_ptr<Exercise> exercise,
+                const QSize &stageSize = {1024, 768});
     ~ExerciseRig();
 
     // What the stage does when it opens the screen: show, then activate.
@@ -138,7 +142,9 @@ namespace zorbiks::test {
 // The whole program, started in-process the way main() starts it, with fake
 // services (the log goes to a file of the rig's own).
 struct AppRig {
-    explicit AppRig(const QStringList &arguments = {});
+    // `displayScale`: the administrator's `[Display] scale` setting.
+    explicit AppRig(const QStringList &arguments = {},
+                    std::optional<double> displayScale = std::nullopt);
     ~AppRig();
 
     QWidget *screen(const QString &name) const;

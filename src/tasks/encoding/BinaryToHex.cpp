@@ -4,6 +4,7 @@
 #include "drawing/ScriptText.h"
 #include "drawing/TaskText.h"
 #include "drawing/TetradTable.h"
+#include "drawing/TextLayout.h"
 #include "exercise/TranslitFilters.h"
 #include "screen/Fonts.h"
 
@@ -62,6 +63,7 @@ void BinaryToHex::buildView(ExerciseView &view)
                              QStringLiteral("    К8. Перевести двоичное число                   в "
                                             "шестнадцатеричную систему счисления."));
     binary_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("число"), 0, QColor(0, 128, 0));
+    task->setValues(binary_, textsOf(BinaryToHexModel::rows(), &BinaryHexRow::binary));
 
     QGroupBox *first = view.explanations[0];
     first->setFont(arialFont(8.25));

@@ -53,7 +53,7 @@ void MegabyteVolume::buildView(ExerciseView &view)
                 QStringLiteral(" К4. Сколько мегабайт информации содержит сообщение объемом 2 "
                                "    бит? В ответе укажите одно число."));
     task->setFont(arialFont(9.75));
-    task->setContentsMargins(0, 4, 0, 0); // room for the exponent
+    task->setContentsMargins(DisplayScale::margins(0, 4, 0, 0)); // room for the exponent
     exponent_ =
         addExponent(task, QStringLiteral("зад2"), exponentGaps(task->text()).first(), QString());
 

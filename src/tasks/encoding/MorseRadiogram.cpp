@@ -6,6 +6,7 @@
 #include "exercise/TranslitFilters.h"
 #include "screen/Fonts.h"
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -92,7 +93,13 @@ void MorseRadiogram::buildView(ExerciseView &view)
         code->setObjectName(QStringLiteral("Label%1").arg(15 + i));
         code->setFont(arialFont(12, true));
         code->setAlignment(Qt::AlignCenter);
-        code->setGeometry(cell->rect());
+        // The dashes stand below the line the dots sit on: the signs are
+        // lifted until their ink is centred in the cell, a dash well clear
+        // of the cell's lower border.
+        const QRectF ink = QFontMetricsF(code->font()).tightBoundingRect(code->text());
+        const QFontMetricsF line(code->font());
+        const double lift = (line.ascent() - line.descent()) / 2 + (ink.top() + ink.bottom()) / 2;
+        code->setGeometry(cell->rect().translated(0, -qRound(lift)));
     }
     addToFrame(view.task, table, Qt::AlignHCenter);
     addText(view.task, QStringLiteral("Label21"),

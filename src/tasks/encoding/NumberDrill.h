@@ -28,6 +28,7 @@ public:
     void draw(RandomSource &random);
     int current() const { return k_; } // 0 before the first draw
     const NumberRow &row() const;
+    const QList<NumberRow> &rows() const { return rows_; }
     bool isCorrect(const QString &answer) const { return k_ > 0 && answer == row().answer; }
 
 private:

@@ -2,6 +2,8 @@
 
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
+#include "screen/Fonts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,6 +42,7 @@ void NumberExercise::buildTask(ExerciseView &view, const QString &text, const QS
     task_ = addText(view.task, QStringLiteral("зад1"), text);
     if (!twoNumbers_) {
         first_ = addValue(task_, QStringLiteral("зад2"), before, 0, numberGreen);
+        task_->setValues(first_, textsOf(drill_.rows(), &NumberRow::shown));
         return;
     }
     // Two value labels side by side over one gap, a little smaller than the
@@ -52,7 +55,7 @@ void NumberExercise::buildTask(ExerciseView &view, const QString &text, const QS
     for (QLabel **label : {&first_, &second_}) {
         *label = new QLabel(pair);
         QFont font = task_->font();
-        font.setPointSizeF(font.pointSizeF() - 0.75);
+        font.setPointSizeF(font.pointSizeF() - scaledPoints(0.75));
         (*label)->setFont(font);
         Colours::setTextColour(*label, numberGreen);
         layout->addWidget(*label);
@@ -60,6 +63,8 @@ void NumberExercise::buildTask(ExerciseView &view, const QString &text, const QS
     first_->setObjectName(QStringLiteral("зад2"));
     second_->setObjectName(QStringLiteral("зад3"));
     task_->placeAfter(pair, before);
+    task_->setValues(first_, textsOf(drill_.rows(), &NumberRow::shown));
+    task_->setValues(second_, textsOf(drill_.rows(), &NumberRow::second));
 }
 
 void NumberExercise::drawTask(RandomSource &random)

@@ -3,6 +3,7 @@
 #include "drawing/GapLabel.h"
 #include "drawing/Options.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "screen/Fonts.h"
 
 #include <QGroupBox>
@@ -84,6 +85,7 @@ void PhotoSize::buildView(ExerciseView &view)
                                "использованием RGB-кодирования. Определите размер "
                                "получившегося файла."));
     size_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("размером"));
+    task->setValues(size_, textsOf(PhotoSizeModel::variants(), &PhotoVariant::size));
 
     OptionStyle style;
     style.size = {2000, 420};

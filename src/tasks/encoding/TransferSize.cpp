@@ -2,6 +2,7 @@
 
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
 #include "screen/Fonts.h"
@@ -27,7 +28,7 @@ ExerciseTraits transferSizeTraits()
 void TransferSizeModel::draw(RandomSource &random)
 {
     factor_ = factorDraw_.draw(random);
-    seconds_ = static_cast<int>(random.next() * 10) + 1;
+    seconds_ = static_cast<int>(random.next() * longest) + 1;
 }
 
 bool TransferSizeModel::isCorrect(const QString &answer) const
@@ -56,6 +57,11 @@ void TransferSize::buildView(ExerciseView &view)
     task->setFont(arialFont(9.75));
     rate_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("\n"));
     seconds_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("заняла"));
+    QStringList rates;
+    for (int factor = 1; factor <= TransferSizeModel::largestFactor; ++factor)
+        rates << QString::number(TransferSizeModel::rateOf(factor));
+    task->setValues(rate_, rates);
+    task->setValues(seconds_, numberTexts(1, TransferSizeModel::longest));
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("   Для нахождения объёма файла в битах нужно умножить скорость "
                            "передачи на время."));

@@ -12,17 +12,20 @@ namespace zorbiks {
 
 class TransferSizeModel {
 public:
+    static constexpr int largestFactor = 12;
+    static constexpr int longest = 10; // seconds
     // The rate 8k × 1024 bits/s with k over 1..12, never the same twice
     // running; the time 1..10 seconds, which may repeat.
     void draw(RandomSource &random);
-    int rate() const { return 8 * factor_ * 1024; }
+    static int rateOf(int factor) { return 8 * factor * 1024; }
+    int rate() const { return rateOf(factor_); }
     int seconds() const { return seconds_; }
     // T × S / 8 kilobytes, with S = 8k.
     int answer() const { return seconds_ * 8 * factor_ / 8; }
     bool isCorrect(const QString &answer) const;
 
 private:
-    NoRepeatDraw factorDraw_{1, 12};
+    NoRepeatDraw factorDraw_{1, largestFactor};
     int factor_ = 1;
     int seconds_ = 1;
 };

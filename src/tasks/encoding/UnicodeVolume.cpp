@@ -2,6 +2,7 @@
 
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
 
@@ -49,6 +50,7 @@ void UnicodeVolume::buildView(ExerciseView &view)
                                "байта. Определите информационный объём в битах фразы    из  "
                                "          символов в этой кодировке."));
     characters_ = addValue(task, QStringLiteral("Label4"), QStringLiteral("из"));
+    task->setValues(characters_, numberTexts(UnicodeVolumeModel::fewest, UnicodeVolumeModel::most));
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("   В каждом байте 8 бит, в двух байтах 16 бит."));
 }

@@ -11,6 +11,8 @@ namespace zorbiks {
 
 class UnicodeVolumeModel {
 public:
+    static constexpr int fewest = 20;
+    static constexpr int most = 86;
     // n uniform over 20..86, never the same twice running.
     void draw(RandomSource &random);
     int characters() const { return characters_; }
@@ -21,7 +23,7 @@ public:
     static KeyVerdict filter(ushort code);
 
 private:
-    NoRepeatDraw draw_{20, 86};
+    NoRepeatDraw draw_{fewest, most};
     int characters_ = 0;
 };
 

@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QLayout>
 
-#include <cmath>
-
 namespace zorbiks {
 
 namespace {
@@ -76,31 +74,19 @@ DirectoryPath::DirectoryPath()
 void DirectoryPath::buildView(ExerciseView &view)
 {
     const ScreenMetrics &m = view.metrics;
-    // Each gap is as wide as the widest value that goes over it, and so is
-    // the value's label, so that every value starts where its gap starts.
-    QStringList starts;
-    QStringList descents;
-    for (const DirectoryDataSet &set : DirectoryPathModel::dataSets()) {
-        starts << set.start;
-        descents << set.descent;
-    }
-    const double startWidth = widestText(starts, valueFont());
-    const double descentWidth = widestText(descents, valueFont());
-    const QFont textFont = view.task->font();
     GapLabel *task = addText(
         view.task, QStringLiteral("Label1"),
-        QStringLiteral("   И5. Пользователь работал с каталогом") + gapFor(startWidth, textFont) +
-            QStringLiteral("\nСначала он поднялся на один уровень вверх, затем еще раз поднялся "
-                           "на один уровень вверх и после этого спустился в каталог") +
-            gapFor(descentWidth, textFont) +
-            QStringLiteral("\nЗапишите полный путь для того каталога, в котором оказался "
-                           "пользователь."));
+        QStringLiteral("   И5. Пользователь работал с каталогом    \nСначала он поднялся на один "
+                       "уровень вверх, затем еще раз поднялся на один уровень вверх и после "
+                       "этого спустился в каталог    \nЗапишите полный путь для того каталога, в "
+                       "котором оказался пользователь."));
     start_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("с каталогом"));
     descent_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("спустился в каталог"));
-    for (auto [value, width] : {std::pair{start_, startWidth}, std::pair{descent_, descentWidth}}) {
-        value->setFont(valueFont());
-        value->setFixedWidth(static_cast<int>(std::ceil(width)) + 2);
-    }
+    start_->setFont(valueFont());
+    descent_->setFont(valueFont());
+    const auto &sets = DirectoryPathModel::dataSets();
+    task->setValues(start_, textsOf(sets, &DirectoryDataSet::start));
+    task->setValues(descent_, textsOf(sets, &DirectoryDataSet::descent));
 
     // The four paths, one frame each, one under the other.
     auto *pathFrame = new QGroupBox(QStringLiteral("Ответы"), view.task);

@@ -93,16 +93,20 @@ void FileAddress::buildView(ExerciseView &view)
     file_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("файлу"), 0, red);
     server_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("сервере"), 0, red);
     protocol_ = addValue(task, QStringLiteral("зад4"), QStringLiteral("протоколу"), 0, red);
-    // The fragments start one blank after their letters: a label as wide as
-    // its gap, its text on the left.
+    const auto &sets = FileAddressModel::dataSets();
+    task->setValues(file_, textsOf(sets, &AddressDataSet::file));
+    task->setValues(server_, textsOf(sets, &AddressDataSet::server));
+    task->setValues(protocol_, textsOf(sets, &AddressDataSet::protocol));
+    // Any fragment may stand after any of the letters.
+    QStringList fragments;
+    for (const AddressDataSet &set : sets)
+        fragments += QStringList(set.fragments.begin(), set.fragments.end());
     const QString fragmentLetters = QStringLiteral("БВДЕЖ");
-    const int gapWidth = qRound(widestText({gap(fragmentGap - 2)}, task->font()));
     for (size_t i = 0; i < fragments_.size(); ++i) {
-        QLabel *fragment =
+        fragments_[i] =
             addValue(task, QStringLiteral("зад%1").arg(i + 5),
                      fragmentLetters.mid(qsizetype(i), 1) + QLatin1Char(')'), 0, Colours::taskBlue);
-        fragment->setFixedWidth(gapWidth);
-        fragments_[i] = fragment;
+        task->setValues(fragments_[i], fragments);
     }
 
     GapLabel *parts = addText(

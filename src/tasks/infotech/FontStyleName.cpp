@@ -89,8 +89,8 @@ void FontStyleName::buildView(ExerciseView &view)
     }};
     auto *grid = new QWidget(view.explanations[0]);
     auto *layout = new QGridLayout(grid);
-    layout->setContentsMargins(12, 0, 12, 0);
-    layout->setHorizontalSpacing(16);
+    layout->setContentsMargins(DisplayScale::margins(12, 0, 12, 0));
+    layout->setHorizontalSpacing(DisplayScale::px(16));
     for (size_t i = 0; i < examples.size(); ++i) {
         auto *example = new SampleText(examples[i].first, grid);
         example->setObjectName(QStringLiteral("пример%1").arg(i + 1));

@@ -33,7 +33,7 @@ SampleText *makeBox(const QString &name, const QString &text, QWidget *parent)
     box->setObjectName(name);
     box->setFont(arialFont(9.75));
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    box->setContentsMargins(4, 3, 4, 3);
+    box->setContentsMargins(DisplayScale::margins(4, 3, 4, 3));
     Colours::setBackground(box, Qt::white);
     Colours::setTextColour(box, Qt::black);
     return box;
@@ -109,7 +109,7 @@ void ParagraphAlignment::buildView(ExerciseView &view)
     auto *grid = new QWidget(view.explanations[0]);
     auto *layout = new QGridLayout(grid);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(6);
+    layout->setSpacing(DisplayScale::px(6));
     QList<SampleText *> boxes;
     int width = 0;
     for (size_t i = 0; i < examples.size(); ++i) {

@@ -81,9 +81,9 @@ void SearchQueries::buildView(ExerciseView &view)
     auto *table = new QWidget(view.task);
     table->setObjectName(QStringLiteral("Запросы"));
     auto *grid = new QGridLayout(table);
-    grid->setContentsMargins(view.metrics.px(400.0), 2, 0, 2);
-    grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(view.metrics.px(400.0), DisplayScale::px(2), 0, DisplayScale::px(2));
+    grid->setHorizontalSpacing(DisplayScale::px(6));
+    grid->setVerticalSpacing(DisplayScale::px(2));
     const QString letters = QStringLiteral("АБВГ");
     for (int row = 0; row < 4; ++row) {
         auto *letter = new QLabel(letters.mid(row, 1) + QLatin1Char(')'), table);

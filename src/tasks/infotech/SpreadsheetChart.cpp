@@ -10,7 +10,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -23,7 +22,7 @@ ExerciseTraits spreadsheetChartTraits()
 {
     return {.kind = ExerciseKind::Choice,
             .frame = {.headingName = QStringLiteral("Заголовок2"),
-                      .taskSize = {10400, 3050},
+                      .taskSize = {10400, 3200},
                       .explanationCaptions = {QStringLiteral(" Пояснение 1"),
                                               QStringLiteral(" Пояснение 2")},
                       .explanationSizes = {{6300, 1250}, {9000, 650}}},
@@ -41,8 +40,8 @@ const QColor barColour{255, 128, 128};
 void paintBars(QPainter &painter, const QRectF &area, const QList<int> &values)
 {
     const double units = 4;
-    const QRectF plot = area.adjusted(area.width() * 0.12, area.height() * 0.1,
-                                      -area.width() * 0.08, -area.height() * 0.12);
+    const QRectF plot = area.adjusted(area.width() * 0.1, area.height() * 0.04,
+                                      -area.width() * 0.08, -area.height() * 0.08);
     const double unit = plot.width() / units;
     painter.setPen(QPen(QColor(170, 170, 170), 1));
     for (int i = 1; i < units; ++i)
@@ -52,8 +51,8 @@ void paintBars(QPainter &painter, const QRectF &area, const QList<int> &values)
     painter.setPen(QPen(QColor(120, 40, 40), 1));
     painter.setBrush(barColour);
     for (qsizetype i = 0; i < values.size(); ++i)
-        painter.drawRect(QRectF(plot.left(), plot.top() + i * pitch + pitch * 0.2, values[i] * unit,
-                                pitch * 0.6));
+        painter.drawRect(QRectF(plot.left(), plot.top() + i * pitch + pitch * 0.08,
+                                values[i] * unit, pitch * 0.84));
     painter.setPen(QPen(Qt::black, 1.2));
     painter.drawLine(plot.topLeft(), plot.bottomLeft());
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -125,14 +124,12 @@ void SpreadsheetChart::buildView(ExerciseView &view)
                            "была построена диагоамма по значениям диапазона ячеек A2:D2. Укажите "
                            "получившуюся диаграмму."));
 
-    // The spreadsheet fragment, and beside it the four charts.
-    auto *row = new QWidget(view.task);
-    auto *rowLayout = new QHBoxLayout(row);
-    rowLayout->setContentsMargins(0, 0, 0, 0);
+    // The spreadsheet fragment, and under it the four charts side by side,
+    // large enough that one unit more or less is seen at a glance.
     QList<QStringList> texts;
     for (const auto &line : SpreadsheetChartModel::fixedCells())
         texts.append(QStringList(line.begin(), line.end()));
-    auto *grid = new BorderedGrid(texts, m.px(QSizeF(1000, 330)), row);
+    auto *grid = new BorderedGrid(texts, m.px(QSizeF(1000, 330)), view.task);
     grid->setObjectName(QStringLiteral("Таблица"));
     const QString columns = QStringLiteral("ABCD");
     for (int r = 0; r < grid->rowCount(); ++r) {
@@ -150,13 +147,12 @@ void SpreadsheetChart::buildView(ExerciseView &view)
     grid->cell(0, 0)->setObjectName(QStringLiteral("Угол"));
     c2_ = grid->cell(2, 3);
     d2_ = grid->cell(2, 4);
-    rowLayout->addWidget(grid, 0, Qt::AlignTop);
-    rowLayout->addStretch(1);
+    addToFrame(view.task, grid);
 
-    auto *charts = new QGroupBox(row);
+    auto *charts = new QGroupBox(view.task);
     charts->setObjectName(QStringLiteral("Ответы1"));
     const QList<QGroupBox *> frames = addNumberedGroups(
-        charts, m, QStringLiteral("Отв1"), 4, {1900, 1130}, 2, [](QGroupBox *frame, int i) {
+        charts, m, QStringLiteral("Отв1"), 4, {2450, 1400}, 4, [](QGroupBox *frame, int i) {
             const ChartData data = SpreadsheetChartModel::charts()[static_cast<size_t>(i)];
             return new Picture(
                 [data](QPainter &painter, const QRectF &area) {
@@ -167,8 +163,7 @@ void SpreadsheetChart::buildView(ExerciseView &view)
                 },
                 QSize(10, 10), frame);
         });
-    rowLayout->addWidget(charts, 0, Qt::AlignTop);
-    addToFrame(view.task, row);
+    addToFrame(view.task, charts, Qt::AlignHCenter);
 
     OptionStyle style;
     style.size = {550, 450};

@@ -3,6 +3,7 @@
 #include "drawing/GapLabel.h"
 #include "drawing/Options.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -110,6 +111,17 @@ void CompoundCondition::buildView(ExerciseView &view)
         addText(view.explanations[1], QStringLiteral("Label9"),
                 QStringLiteral("   Число     не удовлетворяет условию в двойных скобках."));
     explained_[3] = addValue(explanation2, QStringLiteral("пояс4"), QStringLiteral("Число"));
+
+    const auto &variants = CompoundConditionModel::variants();
+    task->setValues(expression_, textsOf(variants, &ConditionVariant::expression));
+    explanation1->setValues(explained_[0], textsOf(variants, [](const ConditionVariant &v) {
+                                return v.failMandatory[0];
+                            }));
+    explanation1->setValues(explained_[1], textsOf(variants, [](const ConditionVariant &v) {
+                                return v.failMandatory[1];
+                            }));
+    explanation1->setValues(explained_[2], textsOf(variants, &ConditionVariant::mandatory));
+    explanation2->setValues(explained_[3], textsOf(variants, &ConditionVariant::failDisjunction));
 }
 
 void CompoundCondition::drawTask(RandomSource &random)

@@ -2,6 +2,7 @@
 
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "exercise/TranslitFilters.h"
 
 #include <QGroupBox>
@@ -98,6 +99,7 @@ void LetterChain::buildView(ExerciseView &view)
     chain_ = addValue(task, QStringLiteral("зад2"), QStringLiteral("Дана цепочка символов"), 0,
                       Colours::valueRed);
     Colours::setBackground(chain_, QColor(192, 255, 192));
+    task->setValues(chain_, textsOf(LetterChainModel::variants(), &ChainVariant::chain));
     GapLabel *example = addText(
         view.explanations[0], QStringLiteral("Label5"),
         QStringLiteral("   Пример: дана цепочка ВИ, алгоритм нужно применить дважды.           "

@@ -3,6 +3,7 @@
 #include "drawing/BorderedGrid.h"
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
 
@@ -185,6 +186,14 @@ void RecordQuery::buildView(ExerciseView &view)
         addValue(explanation, QStringLiteral("пояс3"), QStringLiteral("условие:"), 0, green);
     for (QLabel *label : explained_)
         Colours::setBackground(label, explainedBackground);
+
+    const auto &variants = RecordQueryModel::variants();
+    question->setValues(condition_, textsOf(variants, &RecordQueryModel::condition));
+    const QStringList sexes = {RecordQueryModel::sexWord(QStringLiteral("м")),
+                               RecordQueryModel::sexWord(QStringLiteral("ж"))};
+    explanation->setValues(explained_[0], sexes);
+    explanation->setValues(explained_[1], sexes);
+    explanation->setValues(explained_[2], textsOf(variants, &RecordQueryModel::comparison));
 }
 
 void RecordQuery::drawTask(RandomSource &random)

@@ -4,6 +4,7 @@
 #include "drawing/Flowchart.h"
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "exercise/KeyFilters.h"
 #include "exercise/NumericPrefix.h"
 
@@ -120,6 +121,7 @@ void LoopFlowchart::buildView(ExerciseView &view)
     limit_ =
         addValue(explanation, QStringLiteral("пояс1"), QStringLiteral("равной"), 0, Colours::red);
     Colours::setBackground(limit_, Colours::green);
+    explanation->setValues(limit_, textsOf(LoopFlowchartModel::variants(), &LoopVariant::limit));
 
     auto *table = new QWidget(frame);
     table->setObjectName(QStringLiteral("Трасса"));

@@ -2,6 +2,7 @@
 
 #include "drawing/GapLabel.h"
 #include "drawing/TaskText.h"
+#include "drawing/TextLayout.h"
 #include "exercise/KeyFilters.h"
 
 #include <QGroupBox>
@@ -87,6 +88,9 @@ void TriplerCommands::buildView(ExerciseView &view)
     target_ = addValue(task, QStringLiteral("зад3"), QStringLiteral("числа"), 1, Colours::red);
     Colours::setBackground(start_, Colours::green);
     Colours::setBackground(target_, Colours::green);
+    const auto &variants = TriplerCommandsModel::variants();
+    task->setValues(start_, textsOf(variants, &TriplerVariant::start));
+    task->setValues(target_, textsOf(variants, &TriplerVariant::target));
 
     addText(view.explanations[0], QStringLiteral("Label5"),
             QStringLiteral("Задача решается подбором команд."));
