@@ -346,7 +346,8 @@ int LogSpool::keepAndDeliver(QList<QByteArray> &records, const QString &target, 
     spool.settle(lockWaitMs);
     if (!records.isEmpty() && spool.add(records))
         records.clear();
-    if (!target.isEmpty() && records.isEmpty())
+    // What the spool kept goes first, also when it could not take more.
+    if (!target.isEmpty())
         spool.deliver(target, lockWaitMs);
     return spool.contents().count;
 }

@@ -42,7 +42,8 @@ public:
 
     // Moves `records` into the spool (the list is emptied once they are on
     // the disk there), then, when `target` is not empty, delivers everything
-    // kept to it. Returns the number of records still kept, or -1 when the
+    // kept to it (the records the spool could not take stay in the list, to
+    // follow). Returns the number of records still kept, or -1 when the
     // spool itself cannot be used (the records then stay in the list).
     int keepAndDeliver(QList<QByteArray> &records, const QString &target, int lockWaitMs);
 

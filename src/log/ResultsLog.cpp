@@ -91,8 +91,9 @@ bool ResultsLog::keep(const QByteArray &record, const QString &path)
     if (!record.isEmpty())
         unspooled_.append(record);
     const int spooled = spool_.keepAndDeliver(unspooled_, path, lockWaitMs_);
-    if (spooled < 0 && !path.isEmpty() && !unspooled_.isEmpty()) {
-        // No spool on this computer either: the records wait in memory.
+    if (spooled <= 0 && !path.isEmpty() && !unspooled_.isEmpty()) {
+        // The spool could not take them: they wait in memory, and go to the
+        // log after the spooled ones, as soon as it takes them.
         QByteArray bytes;
         for (const QByteArray &kept : std::as_const(unspooled_))
             bytes += kept;

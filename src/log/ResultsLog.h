@@ -60,6 +60,10 @@ public:
     // cannot be written either), this run's and those left by earlier runs.
     bool hasPending() const { return pendingCount_ > 0; }
     int pendingCount() const { return pendingCount_; }
+    // Of those, the records kept only in memory: the spool could not take
+    // them either, and they are lost when the program ends.
+    int unsavedCount() const { return static_cast<int>(unspooled_.size()); }
+    QString spoolLocation() const { return spool_.path(); }
     // Tries the pending records again: at the configured location, and if
     // that fails at the default one. True when nothing is pending afterwards.
     bool retryPending();

@@ -166,8 +166,7 @@ void ResultsScreen::connectPrintChoices()
     connect(ok_, &HoverLabel::clicked, this, &ResultsScreen::print);
     connect(cancel_, &HoverLabel::clicked, this, [this] {
         context_.services.sounds->play(QStringLiteral("спасибо"));
-        context_.log.retryPending();
-        context_.navigator.endProgram();
+        endRun();
     });
     exitTimer_.setObjectName(QStringLiteral("Timer2"));
     connect(&exitTimer_, &QTimer::timeout, this, &ResultsScreen::exitTick);
@@ -299,22 +298,50 @@ void ResultsScreen::exitTick()
     ++exitTicks_;
     if (exitTicks_ == 3) {
         exitTimer_.stop();
-        context_.log.retryPending();
-        context_.navigator.endProgram();
+        endRun();
     }
+}
+
+void ResultsScreen::endRun()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    ResultsLog &log = context_.log;
+    log.retryPending();
+    if (log.unsavedCount() == 0) {
+        context_.navigator.endProgram();
+        return;
+    }
+    // Records that nothing keeps: the teacher reads how many before the end.
+    showLogWarning();
+    QTimer::singleShot(lostRecordsNoticeMs, this, [this] { context_.navigator.endProgram(); });
 }
 
 void ResultsScreen::showLogWarning()
 {
     const ResultsLog &log = context_.log;
     logWarning_->setVisible(log.hasPending());
-    if (log.hasPending()) {
+    if (!log.hasPending())
+        return;
+    if (log.unsavedCount() == 0) {
         logWarning_->setText(
-            QStringLiteral("Внимание, учителю: %1 записей не удалось сохранить в файл "
-                           "результатов «%2». Они будут записаны, как только файл станет "
-                           "доступен (проверьте папку и права на запись).")
+            QStringLiteral("Внимание, учителю: в файл результатов «%1» не записано записей: %2. "
+                           "Они сохранены на этом компьютере («%3») и будут дописаны в файл по "
+                           "порядку, как только он станет доступен (проверьте папку и права "
+                           "на запись).")
+                .arg(log.location())
                 .arg(log.pendingCount())
-                .arg(log.location()));
+                .arg(log.spoolLocation()));
+    } else {
+        logWarning_->setText(
+            QStringLiteral("Внимание, учителю: в файл результатов «%1» не записано записей: %2, "
+                           "из них не сохранено нигде: %3 — они пропадут при выходе из "
+                           "программы (проверьте папку файла результатов и место на диске "
+                           "этого компьютера).")
+                .arg(log.location())
+                .arg(log.pendingCount())
+                .arg(log.unsavedCount()));
     }
 }
 

@@ -41,7 +41,12 @@ private:
     void exitStep();
     void print();
     void exitTick();
+    // Ends the program after one more try of the records still waiting.
+    void endRun();
     void showLogWarning();
+
+    // How long the screen says that records are lost before the program ends.
+    static constexpr int lostRecordsNoticeMs = 5000;
 
     QGroupBox *task_ = nullptr;         // `Задание`
     QLabel *greeting_ = nullptr;        // `Уважаемый`
@@ -66,6 +71,7 @@ private:
     HoverLabel *cancel_ = nullptr;      // `Отмена`
     QTimer exitTimer_;                  // `Timer2`
     quint8 exitTicks_ = 0;
+    bool ending_ = false;
 };
 
 } // namespace zorbiks

@@ -5,6 +5,7 @@
 #include "shell/Stage.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -170,12 +171,14 @@ void ExerciseRig::answer(const QString &typed)
     click(QStringLiteral("ОК"));
 }
 
-AppRig::AppRig(const QStringList &arguments)
-    : logPath(folder.filePath(QStringLiteral("log.txt")))
+AppRig::AppRig(const QStringList &arguments, const QString &home)
+    : logPath(QDir(home.isEmpty() ? folder.path() : home).filePath(QStringLiteral("log.txt")))
 {
     fakes.settings->location = logPath;
     // Records a test leaves unwritten stay with its own run.
-    qputenv("ZORBIKS_SPOOL", QFile::encodeName(folder.filePath(QStringLiteral("spool"))));
+    qputenv("ZORBIKS_SPOOL",
+            QFile::encodeName(
+                QDir(home.isEmpty() ? folder.path() : home).filePath(QStringLiteral("spool"))));
     stage = static_cast<Stage *>(startApplication(arguments, fakes.take()));
 }
 

@@ -136,9 +136,10 @@ class Stage;
 namespace zorbiks::test {
 
 // The whole program, started in-process the way main() starts it, with fake
-// services (the log goes to a file of the rig's own).
+// services (the log goes to a file of the rig's own). Runs that share
+// `home` share the computer: the log file there and the spool.
 struct AppRig {
-    explicit AppRig(const QStringList &arguments = {});
+    explicit AppRig(const QStringList &arguments = {}, const QString &home = QString());
     ~AppRig();
 
     QWidget *screen(const QString &name) const;
