@@ -3,6 +3,7 @@
 #include "log/ResultsLog.h"
 #include "platform/Services.h"
 #include "pupil/PupilRecord.h"
+#include "results/LogNotice.h"
 #include "results/ResultsPage.h"
 #include "results/ResultsParts.h"
 #include "screen/Colours.h"
@@ -178,6 +179,7 @@ void ResultsScreen::buildLogWarning()
                                    QColor(200, 0, 0), this, true);
     logWarning_->resize(metrics().px(QSizeF(10400, 700)));
     logWarning_->hide();
+    logNotice_ = new LogNotice(context_.log, logWarning_, this);
 }
 
 void ResultsScreen::activate()
@@ -216,7 +218,7 @@ void ResultsScreen::activate()
                            QString::number(pupil.CorrectTotal));
     correctList_->setText(QStringLiteral("Правильные ответы: ") + pupil.CorrectList);
     wrongList_->setText(QStringLiteral("Неправильные ответы: ") + pupil.WrongList);
-    showLogWarning();
+    logNotice_->refresh();
 }
 
 void ResultsScreen::layOut()
@@ -272,7 +274,7 @@ void ResultsScreen::exitStep()
     exitIcon_->hide();
     setBottomLabelVisible(exit_, false);
     setBottomLabelVisible(menu_, false);
-    showLogWarning();
+    logNotice_->refresh();
 }
 
 void ResultsScreen::print()
@@ -304,45 +306,7 @@ void ResultsScreen::exitTick()
 
 void ResultsScreen::endRun()
 {
-    if (ending_)
-        return;
-    ending_ = true;
-    ResultsLog &log = context_.log;
-    log.retryPending();
-    if (log.unsavedCount() == 0) {
-        context_.navigator.endProgram();
-        return;
-    }
-    // Records that nothing keeps: the teacher reads how many before the end.
-    showLogWarning();
-    QTimer::singleShot(lostRecordsNoticeMs, this, [this] { context_.navigator.endProgram(); });
-}
-
-void ResultsScreen::showLogWarning()
-{
-    const ResultsLog &log = context_.log;
-    logWarning_->setVisible(log.hasPending());
-    if (!log.hasPending())
-        return;
-    if (log.unsavedCount() == 0) {
-        logWarning_->setText(
-            QStringLiteral("Внимание, учителю: в файл результатов «%1» не записано записей: %2. "
-                           "Они сохранены на этом компьютере («%3») и будут дописаны в файл по "
-                           "порядку, как только он станет доступен (проверьте папку и права "
-                           "на запись).")
-                .arg(log.location())
-                .arg(log.pendingCount())
-                .arg(log.spoolLocation()));
-    } else {
-        logWarning_->setText(
-            QStringLiteral("Внимание, учителю: в файл результатов «%1» не записано записей: %2, "
-                           "из них не сохранено нигде: %3 — они пропадут при выходе из "
-                           "программы (проверьте папку файла результатов и место на диске "
-                           "этого компьютера).")
-                .arg(log.location())
-                .arg(log.pendingCount())
-                .arg(log.unsavedCount()));
-    }
+    logNotice_->endRun([this] { context_.navigator.endProgram(); });
 }
 
 void ResultsScreen::restColours()

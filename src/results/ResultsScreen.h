@@ -3,7 +3,8 @@
 // The results screen `Результат`: greets the pupil, shows the figures and
 // lists of the run with a verdict, and is the only way out of the program:
 // `Выход` writes the total line, offers to print the A5 page, and the run
-// ends after `Отмена` at once or three seconds after `Нет`.
+// ends after `Отмена` at once or three seconds after `Нет` — once the
+// records of the run are in the log, or the teacher is told where they are.
 
 #include "screen/WorkWindow.h"
 
@@ -15,6 +16,7 @@ class QLabel;
 namespace zorbiks {
 
 class HoverLabel;
+class LogNotice;
 class Picture;
 
 class ResultsScreen : public WorkWindow {
@@ -41,12 +43,9 @@ private:
     void exitStep();
     void print();
     void exitTick();
-    // Ends the program after one more try of the records still waiting.
+    // Ends the program once the records of the run are in the log, or the
+    // teacher is told where they are (LogNotice).
     void endRun();
-    void showLogWarning();
-
-    // How long the screen says that records are lost before the program ends.
-    static constexpr int lostRecordsNoticeMs = 5000;
 
     QGroupBox *task_ = nullptr;         // `Задание`
     QLabel *greeting_ = nullptr;        // `Уважаемый`
@@ -71,7 +70,7 @@ private:
     HoverLabel *cancel_ = nullptr;      // `Отмена`
     QTimer exitTimer_;                  // `Timer2`
     quint8 exitTicks_ = 0;
-    bool ending_ = false;
+    LogNotice *logNotice_ = nullptr;
 };
 
 } // namespace zorbiks

@@ -15,7 +15,9 @@ Stage::Stage(std::unique_ptr<Services> services, StageParts parts, bool windowed
     : services_(std::move(services))
     , parts_(std::move(parts))
     , windowed_(windowed)
-    , log_(pupil_, *services_->settings, *services_->clock)
+    , log_(pupil_, *services_->settings, *services_->clock,
+           ResultsLog::defaultLocationOfThisSystem(), ResultsLog::spoolLocationOfThisSystem(),
+           ResultsLog::Thread::Own) // the pupil never waits for the disk
 {
     setObjectName(QStringLiteral("Stage"));
     setWindowTitle(QStringLiteral("Зорбикс"));

@@ -122,8 +122,10 @@ private slots:
         log->writeToken(QStringLiteral("[2]"));
         QCOMPARE(log->pendingCount(), 2);
         QDir().mkpath(computer.place);
-        if (nextRun)
+        if (nextRun) {
+            log.reset();
             log = computer.run();
+        }
         log->writeToken(QStringLiteral("[3]"));
         QVERIFY(!log->hasPending());
         log.reset();

@@ -192,6 +192,19 @@ QWidget *AppRig::screen(const QString &name) const
     return stage->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
 }
 
+QString AppRig::log() const
+{
+    waitForLog();
+    return fileText1251(logPath);
+}
+
+void AppRig::waitForLog() const
+{
+    if (!stage->log().waitForWriter(20000))
+        qWarning("the log's writer is still busy");
+    QCoreApplication::processEvents();
+}
+
 void AppRig::registerPupil(const QString &surname)
 {
     typeText(child("Титул1", QStringLiteral("Text1")), surname);

@@ -151,18 +151,26 @@ struct AppRig {
             qFatal("no %s in %s", qPrintable(name), qPrintable(screenName));
         return widget;
     }
+    // Clicks, then waits for the log's writer: a pupil is slower than the
+    // writer on a local disk (unless `waitForWriter` is off).
     void click(const QString &screenName, const QString &name)
     {
         leftClick(child(screenName, name));
+        if (waitForWriter)
+            waitForLog();
     }
     // Types a surname on the registration screen and confirms it.
     void registerPupil(const QString &surname = QStringLiteral("Петров"));
-    QString log() const { return fileText1251(logPath); }
+    // The log once the writer has tried every record and the screens have
+    // heard of it.
+    QString log() const;
+    void waitForLog() const;
 
     FakeServices fakes;
     QTemporaryDir folder;
     QString logPath;
     Stage *stage = nullptr;
+    bool waitForWriter = true;
 };
 
 } // namespace zorbiks::test
