@@ -3,6 +3,7 @@
 // fsync failing), then the next run on the same computer: every record is
 // in the log once, whole and in order. And a run where both stay broken to
 // the end: the results screen tells the teacher how many records are lost.
+// And a run on a slow folder, which the pupil never waits for.
 
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
@@ -128,6 +129,26 @@ private slots:
         leave(app);
         QVERIFY2(warning(app).contains(QStringLiteral("не сохранено нигде: 4")),
                  qPrintable(warning(app)));
+    }
+
+    // Every fsync of the log takes a second: the clicks do not wait for it,
+    // and the end of the run does, saying so on the screen, until every
+    // attempt and then the total line are in the log.
+    void theEndWaitsForASlowFolder()
+    {
+        QTemporaryDir home;
+        AppRig app({}, home.path());
+        app.waitForWriter = false;
+        FaultRules faults(QStringLiteral("call=fsync path=%1 sleep=1000").arg(app.logPath));
+        const QByteArray expected = pupilRun(app);
+        QSignalSpy ended(app.stage, &Stage::programEnded);
+        app.click(QStringLiteral("Результат"), QStringLiteral("Да"));
+        app.click(QStringLiteral("Результат"), QStringLiteral("Отмена"));
+        QCOMPARE(ended.count(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(warning(app).startsWith(QStringLiteral("Записи сохраняются")),
+                                 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 15000);
+        QCOMPARE(fileBytes(app.logPath), expected);
     }
 };
 
