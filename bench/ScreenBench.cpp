@@ -2,7 +2,8 @@
 // first creation and repeated activation of every exercise screen, with and
 // without its paint; the sweep (every exercise opened, answered right and
 // left); one results log record against a bare open / append / fsync /
-// close.
+// close; a click on `ОК` to its feedback with a local, a slow and a locked
+// log.
 
 #include "ScreenBench.h"
 #include "Table.h"
@@ -19,9 +20,13 @@
 #include "tasks/Catalogue.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QThread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -248,4 +253,106 @@ void logRecord(const QString &folder)
             .arg(median(loggedFixed) / median(bare), 0, 'f', 2),
         "goal ≤ 1.2 ×");
     real->settings->setLogLocation(QString());
+}
+
+// ---- a click on ОК to its feedback ------------------------------------------
+
+// The child: opens К1 and answers it `clicks` times, each a click on `ОК`
+// up to the feedback painted; prints the times (ms), one a line.
+int clickChild(const QString &log, int clicks)
+{
+    int argc = 1;
+    char name[] = "zorbiks_bench";
+    char *argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Program program(log);
+    program.open(QStringLiteral("К1"));
+    ExerciseScreen *screen = program.stage->exerciseScreen(QStringLiteral("К1"));
+    auto *box = screen->findChild<QLineEdit *>(QStringLiteral("Ответ"));
+    auto *ok = screen->findChild<QWidget *>(QStringLiteral("ОК"));
+    auto *again = screen->findChild<QWidget *>(QStringLiteral("Повтор"));
+    if (!box || !ok || !again)
+        return 1;
+    for (int i = 0; i < clicks; ++i) {
+        box->setText(QStringLiteral("1"));
+        Program::settle();
+        QElapsedTimer timer;
+        timer.start();
+        click(ok);
+        Program::settle();
+        std::printf("%.3f\n", timer.nsecsElapsed() / 1e6);
+        click(again);
+        Program::settle();
+        QThread::msleep(10);
+    }
+    std::fflush(stdout);
+    return 0;
+}
+
+// Holds the write lock of `path` (fcntl, as another computer's copy of the
+// program does) for `ms`, saying "held" once it has it.
+int holdLock(const char *path, int ms)
+{
+    const int fd = ::open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    struct flock whole = {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    if (fd < 0 || ::fcntl(fd, F_SETLKW, &whole) != 0)
+        return 1;
+    std::printf("held\n");
+    std::fflush(stdout);
+    QThread::msleep(static_cast<unsigned long>(ms));
+    return 0;
+}
+
+void clickRow(const QString &what, const QString &self, const QString &log,
+              const QProcessEnvironment &environment)
+{
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(self, {"--clicks", log, "200"});
+    child.waitForFinished(120000);
+    QList<double> times;
+    for (const QByteArray &line : child.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            times << line.toDouble();
+    }
+    if (times.isEmpty()) {
+        row(what, "failed");
+        return;
+    }
+    row(what,
+        QStringLiteral("%1 / %2")
+            .arg(median(times), 0, 'f', 2)
+            .arg(percentile(times, 99), 0, 'f', 2),
+        "goal p99 ≤ 16 ms");
+}
+
+void clicks(const QString &self, const QString &home)
+{
+    const QProcessEnvironment plain = QProcessEnvironment::systemEnvironment();
+    const QString local = home + "/clicks-local";
+    QDir().mkpath(local);
+    clickRow("Click on ОК to feedback, local disk: median / p99 (ms)", self, local + "/log.txt",
+             plain);
+#ifdef ZORBIKS_FAULTS_LIBRARY
+    const QString slow = home + "/clicks-slow";
+    QDir().mkpath(slow);
+    QProcessEnvironment preloaded = plain;
+    preloaded.insert("LD_PRELOAD", ZORBIKS_FAULTS_LIBRARY);
+    preloaded.insert("ZORBIKS_FAULTS", QStringLiteral("call=fsync path=%1/ sleep=300").arg(slow));
+    clickRow("Click on ОК to feedback, fsync +300 ms: median / p99 (ms)", self, slow + "/log.txt",
+             preloaded);
+#else
+    row("Click on ОК to feedback, fsync +300 ms", "the fault library is built with the tests");
+#endif
+    const QString locked = home + "/clicks-locked";
+    QDir().mkpath(locked);
+    QProcess holder;
+    holder.start(self, {"--hold-lock", locked + "/log.txt", "2000"});
+    holder.waitForReadyRead(5000);
+    clickRow("Click on ОК to feedback, lock held 2 s: median / p99 (ms)", self, locked + "/log.txt",
+             plain);
+    holder.waitForFinished(10000);
 }

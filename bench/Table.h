@@ -16,12 +16,17 @@ inline double median(QList<double> values)
     return values[values.size() / 2];
 }
 
-inline double percentile95(QList<double> values)
+inline double percentile(QList<double> values, int percent)
 {
     if (values.isEmpty())
         return 0;
     std::sort(values.begin(), values.end());
-    return values[std::min<qsizetype>(values.size() - 1, (values.size() * 95 + 99) / 100 - 1)];
+    return values[std::min<qsizetype>(values.size() - 1, (values.size() * percent + 99) / 100 - 1)];
+}
+
+inline double percentile95(QList<double> values)
+{
+    return percentile(std::move(values), 95);
 }
 
 inline void row(const QString &what, const QString &figure, const QString &goal = QString())

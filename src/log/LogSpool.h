@@ -1,36 +1,63 @@
 #pragma once
 
-// The write path of the results log: durable, locked appends, and the local
-// spool that keeps records which could not be written where the log lives.
+// The spool of the results log: a small file on this computer where every
+// record is kept, with one write, from the moment it is made until it is in
+// the log; a record the log refuses waits there, in order, also for a later
+// run of the program. Its format is a sequence of items:
 //
-// The spool is a small file on this computer. A record goes into it (and is
-// flushed to the disk) as soon as it cannot be written; every record kept
-// there is delivered, in order and exactly once, to the log at the first
-// write that succeeds, also by a later run of the program. Its format is a
-// sequence of items:
-//   "R<length>\n<bytes>"                       one record
-//   "D<size before> <length> <target hex>\n"   a delivery in progress
-// A delivery item names the file the records before it are being appended to
-// and that file's size before the append, so that after a power cut the next
-// run can tell a finished delivery (the bytes are there: drop them from the
-// spool), a torn one (take the torn tail back and deliver again) and one
-// that never reached the file.
+//   "R<length> <target hex>\n<bytes>"            one record and the log it is
+//                                                for ("R<length>\n<bytes>"
+//                                                from earlier versions)
+//   "D<size before> <length> <target hex> <count>\n"
+//                                                the first <count> records
+//                                                still kept are being
+//                                                appended to the target
+//                                                (without <count>: all of
+//                                                them)
+//   "F\n"                                        the delivery noted last did
+//                                                not happen
+//
+// A delivery item names the log and its size before the append, so that
+// after a kill, a crash or a power cut the next run can tell a finished
+// delivery (the bytes are there: the records are dropped), a torn one (the
+// torn tail is taken back and the records delivered again) and one that
+// never reached the log. A delivery item that a later one follows was
+// finished. Records may follow a delivery item: they were kept while it was
+// under way. The file is cut to nothing once every record in it is in the
+// log.
+//
+// One run of the program holds the spool (a lock of the open file) from
+// start to end. A new run waits a few seconds for a run that is ending; a
+// second program that finds it held longer does without one.
+
+#include "log/LogFile.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace zorbiks {
 
-// How long a write waits for another writer's lock on the same file.
-constexpr int defaultLockWaitMs = 2000;
+struct KeptRecord {
+    QByteArray bytes;
+    QString target; // empty in the spools of earlier versions
+};
 
-// Appends bytes to a file: open (created when missing), take an advisory
-// write lock (fcntl) with a bounded wait, one append, fsync, unlock, close.
-// False, and nothing left behind, when a step fails or the lock is not had
-// in time. On a file system without locks the append goes ahead unlocked.
-bool appendDurably(const QString &path, const QByteArray &bytes,
-                   int lockWaitMs = defaultLockWaitMs);
+// A delivery noted in the spool that its run did not see finished.
+struct UnsettledDelivery {
+    QString target;
+    off_t sizeBefore = 0;
+    qsizetype length = 0;
+    int count = 0; // it covers the first `count` records left
+};
+
+enum class DeliveryOutcome {
+    Delivered,    // the records are in the log, once
+    NotDelivered, // none of them is (a torn part was taken back)
+    Unknown,      // the log cannot be read now
+};
 
 class LogSpool {
 public:
@@ -40,18 +67,49 @@ public:
 
     QString path() const { return path_; }
 
-    // Moves `records` into the spool (the list is emptied once they are on
-    // the disk there), then, when `target` is not empty, delivers everything
-    // kept to it. Returns the number of records still kept, or -1 when the
-    // spool itself cannot be used (the records then stay in the list).
-    int keepAndDeliver(QList<QByteArray> &records, const QString &target, int lockWaitMs);
+    // Opens the spool for this run (created, with its folder, when missing)
+    // and takes its lock for as long as the object lives; reads what earlier
+    // runs left and cuts a torn tail. False when there is no path, it cannot
+    // be opened, or another running program holds it.
+    bool open();
+    // Open, and whole: nothing went wrong that it could not take back.
+    bool isUsable() const { return fd_.isOpen() && !broken_; }
 
-    // The number of records kept, after settling a delivery that a power cut
-    // interrupted. Cheap when the spool is empty or missing.
-    int count(int lockWaitMs);
+    // The records earlier runs left, in order, and the delivery that was
+    // under way when the last of them stopped (it covers the first ones).
+    const QList<KeptRecord> &left() const { return left_; }
+    const std::optional<UnsettledDelivery> &unsettled() const { return unsettled_; }
+
+    // Whether the records of `delivery` (`records`: their bytes, one after
+    // another) reached its log. A torn part of them at the log's end is
+    // taken back: NotDelivered.
+    static DeliveryOutcome outcome(const UnsettledDelivery &delivery, const QByteArray &records,
+                                   int lockWaitMs);
+
+    // Each of these is one write at the end of the spool, without fsync;
+    // false, and nothing left behind, when it cannot be made.
+    bool keep(const QByteArray &record, const QString &target);
+    bool noteDelivery(off_t sizeBefore, qsizetype length, const QString &target, int count);
+    // The delivery noted last did not happen.
+    bool noteFailure();
+
+    // Flushes what is written to the disk (the records survive a power cut).
+    bool sync() const;
+    // Every record kept is in the log: cuts the spool to nothing.
+    bool empty();
+    qint64 size() const { return size_; }
 
 private:
+    bool append(const QByteArray &item);
+
     QString path_;
+    Descriptor fd_;
+    bool broken_ = false; // a torn item could not be taken back
+    off_t size_ = 0;
+    off_t noteAt_ = -1; // the open delivery item, from here to noteEnd_
+    off_t noteEnd_ = -1;
+    QList<KeptRecord> left_;
+    std::optional<UnsettledDelivery> unsettled_;
 };
 
 } // namespace zorbiks

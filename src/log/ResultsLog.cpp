@@ -9,18 +9,15 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include <algorithm>
-
 namespace zorbiks {
 
 ResultsLog::ResultsLog(PupilRecord &pupil, SettingsStore &settings, Clock &clock,
-                       QString defaultLocation, QString spoolLocation)
+                       QString defaultLocation, QString spoolLocation, Thread thread)
     : pupil_(pupil)
     , settings_(settings)
     , clock_(clock)
     , defaultLocation_(std::move(defaultLocation))
-    , spool_(std::move(spoolLocation))
-    , pendingCount_(std::max(spool_.count(defaultLockWaitMs), 0))
+    , writer_(spoolLocation, thread)
 {}
 
 QString ResultsLog::defaultLocationOfThisSystem()
@@ -78,36 +75,15 @@ void ResultsLog::writeTotal()
 void ResultsLog::write(const QString &record)
 {
     pupil_.LogPath = location();
-    const QByteArray bytes = Cp1251::encode(record);
-    if (pendingCount_ == 0 && appendDurably(pupil_.LogPath, bytes, lockWaitMs_))
-        return;
-    // Right after a failed write there is no point in trying the file again;
-    // with records pending, they go first and this one after them.
-    keep(bytes, pendingCount_ == 0 ? QString() : pupil_.LogPath);
-}
-
-bool ResultsLog::keep(const QByteArray &record, const QString &path)
-{
-    if (!record.isEmpty())
-        unspooled_.append(record);
-    const int spooled = spool_.keepAndDeliver(unspooled_, path, lockWaitMs_);
-    if (spooled < 0 && !path.isEmpty() && !unspooled_.isEmpty()) {
-        // No spool on this computer either: the records wait in memory.
-        QByteArray bytes;
-        for (const QByteArray &kept : std::as_const(unspooled_))
-            bytes += kept;
-        if (appendDurably(path, bytes, lockWaitMs_))
-            unspooled_.clear();
-    }
-    pendingCount_ = std::max(spooled, 0) + static_cast<int>(unspooled_.size());
-    return pendingCount_ == 0;
+    writer_.write(Cp1251::encode(record), pupil_.LogPath);
 }
 
 bool ResultsLog::retryPending()
 {
-    if (pendingCount_ == 0)
+    if (!hasPending())
         return true;
-    return keep(QByteArray(), location()) || keep(QByteArray(), defaultLocation_);
+    writer_.retry(location(), defaultLocation_);
+    return !hasPending();
 }
 
 } // namespace zorbiks

@@ -3,6 +3,7 @@
 #include "log/ResultsLog.h"
 #include "platform/Services.h"
 #include "pupil/PupilRecord.h"
+#include "results/LogNotice.h"
 #include "results/ResultsPage.h"
 #include "results/ResultsParts.h"
 #include "screen/Colours.h"
@@ -167,8 +168,7 @@ void ResultsScreen::connectPrintChoices()
     connect(ok_, &HoverLabel::clicked, this, &ResultsScreen::print);
     connect(cancel_, &HoverLabel::clicked, this, [this] {
         context_.services.sounds->play(QStringLiteral("спасибо"));
-        context_.log.retryPending();
-        context_.navigator.endProgram();
+        endRun();
     });
     exitTimer_.setObjectName(QStringLiteral("Timer2"));
     connect(&exitTimer_, &QTimer::timeout, this, &ResultsScreen::exitTick);
@@ -180,6 +180,7 @@ void ResultsScreen::buildLogWarning()
                                    QColor(200, 0, 0), this, true);
     logWarning_->resize(metrics().px(QSizeF(10400, 700)));
     logWarning_->hide();
+    logNotice_ = new LogNotice(context_.log, logWarning_, this);
 }
 
 void ResultsScreen::activate()
@@ -218,7 +219,7 @@ void ResultsScreen::activate()
                            QString::number(pupil.CorrectTotal));
     correctList_->setText(QStringLiteral("Правильные ответы: ") + pupil.CorrectList);
     wrongList_->setText(QStringLiteral("Неправильные ответы: ") + pupil.WrongList);
-    showLogWarning();
+    logNotice_->refresh();
 }
 
 void ResultsScreen::layOut()
@@ -274,7 +275,7 @@ void ResultsScreen::exitStep()
     exitIcon_->hide();
     setBottomLabelVisible(exit_, false);
     setBottomLabelVisible(menu_, false);
-    showLogWarning();
+    logNotice_->refresh();
 }
 
 void ResultsScreen::print()
@@ -300,23 +301,13 @@ void ResultsScreen::exitTick()
     ++exitTicks_;
     if (exitTicks_ == 3) {
         exitTimer_.stop();
-        context_.log.retryPending();
-        context_.navigator.endProgram();
+        endRun();
     }
 }
 
-void ResultsScreen::showLogWarning()
+void ResultsScreen::endRun()
 {
-    const ResultsLog &log = context_.log;
-    logWarning_->setVisible(log.hasPending());
-    if (log.hasPending()) {
-        logWarning_->setText(
-            QStringLiteral("Внимание, учителю: %1 записей не удалось сохранить в файл "
-                           "результатов «%2». Они будут записаны, как только файл станет "
-                           "доступен (проверьте папку и права на запись).")
-                .arg(log.pendingCount())
-                .arg(log.location()));
-    }
+    logNotice_->endRun([this] { context_.navigator.endProgram(); });
 }
 
 void ResultsScreen::restColours()

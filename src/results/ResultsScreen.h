@@ -3,7 +3,8 @@
 // The results screen `Результат`: greets the pupil, shows the figures and
 // lists of the run with a verdict, and is the only way out of the program:
 // `Выход` writes the total line, offers to print the A5 page, and the run
-// ends after `Отмена` at once or three seconds after `Нет`.
+// ends after `Отмена` at once or three seconds after `Нет` — once the
+// records of the run are in the log, or the teacher is told where they are.
 
 #include "screen/WorkWindow.h"
 
@@ -15,6 +16,7 @@ class QLabel;
 namespace zorbiks {
 
 class HoverLabel;
+class LogNotice;
 class Picture;
 
 class ResultsScreen : public WorkWindow {
@@ -41,7 +43,9 @@ private:
     void exitStep();
     void print();
     void exitTick();
-    void showLogWarning();
+    // Ends the program once the records of the run are in the log, or the
+    // teacher is told where they are (LogNotice).
+    void endRun();
 
     QGroupBox *task_ = nullptr;         // `Задание`
     QLabel *greeting_ = nullptr;        // `Уважаемый`
@@ -66,6 +70,7 @@ private:
     HoverLabel *cancel_ = nullptr;      // `Отмена`
     QTimer exitTimer_;                  // `Timer2`
     quint8 exitTicks_ = 0;
+    LogNotice *logNotice_ = nullptr;
 };
 
 } // namespace zorbiks

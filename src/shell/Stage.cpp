@@ -17,7 +17,10 @@ Stage::Stage(std::unique_ptr<Services> services, StageParts parts, bool windowed
     : services_(std::move(services))
     , parts_(std::move(parts))
     , windowed_(windowed)
-    , log_(std::make_unique<ResultsLog>(pupil_, *services_->settings, *services_->clock))
+    , log_(std::make_unique<ResultsLog>(
+          pupil_, *services_->settings, *services_->clock,
+          ResultsLog::defaultLocationOfThisSystem(), ResultsLog::spoolLocationOfThisSystem(),
+          ResultsLog::Thread::Own)) // the pupil never waits for the disk
 {
     setObjectName(QStringLiteral("Stage"));
     setWindowTitle(QStringLiteral("Зорбикс"));

@@ -165,6 +165,52 @@ private slots:
                  QStringLiteral(" К1 - пропуск, "));
         QVERIFY(!app.shown("ЖурналПредупреждение"));
     }
+
+    // Records still waiting when the run ends are tried once more on every
+    // way out: after the three ticks of `Нет`, and at `Отмена` after `Да`.
+    // They go to the configured file once its folder is back, else to the
+    // default file.
+    void everyWayOutDeliversWaitingRecords_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("folderBack");
+        QTest::newRow("Нет, folder back") << "Нет" << true;
+        QTest::newRow("Нет, only the default file") << "Нет" << false;
+        QTest::newRow("Отмена, folder back") << "Отмена" << true;
+        QTest::newRow("Отмена, only the default file") << "Отмена" << false;
+    }
+
+    void everyWayOutDeliversWaitingRecords()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, folderBack);
+        const QString defaultFile = qEnvironmentVariable("ZORBIKS_DEFAULT_LOG");
+        QFile::remove(defaultFile);
+        Results app;
+        app.fakes.settings->location = app.folder.filePath("missing/log.txt");
+        app.click("Титул", "К_1");
+        app.click("К1", "Сдаюсь");
+        app.open();
+        app.click("Результат", "Выход"); // the total waits with the К1 token
+        QTRY_VERIFY(app.shown("ЖурналПредупреждение"));
+        if (folderBack)
+            QDir(app.folder.path()).mkpath("missing");
+
+        QSignalSpy ended(app.stage, &Stage::programEnded);
+        if (way == QStringLiteral("Нет")) {
+            app.click("Результат", "Нет");
+        } else {
+            app.click("Результат", "Да");
+            app.click("Результат", "Отмена");
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 8000);
+        const QString written =
+            fileText1251(folderBack ? app.fakes.settings->location : defaultFile);
+        QVERIFY2(written.startsWith(QStringLiteral(" К1 - пропуск, \r\n Общий итог: всего "
+                                                   "ответов ")),
+                 qPrintable(written));
+        QVERIFY(written.endsWith(QStringLiteral("неправильные ответы: К1/0 \r\n")));
+    }
 };
 
 ZORBIKS_TEST(ResultsTest)

@@ -143,7 +143,7 @@ private slots:
     {
         // `[Display] scale` holds whatever the screen.
         QFETCH(double, scale);
-        AppRig app({}, scale);
+        AppRig app({}, QString(), scale);
         QCOMPARE(DisplayScale::factor(), scale);
         app.registerPupil();
         app.click("Титул", "К_1");

@@ -1,3 +1,4 @@
+#include "reliability/FaultInjection.h"
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
@@ -10,6 +11,10 @@
 #include <QTest>
 #include <QThread>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+using zorbiks::test::environmentWithFaults;
 using zorbiks::test::fileBytes;
 
 namespace {
@@ -71,6 +76,17 @@ int scaled(int count)
     return count * (scale > 0 ? scale : 1);
 }
 
+// The number of records a killed writer said it wrote.
+int saidWritten(QProcess &writer)
+{
+    int last = -1;
+    for (const QByteArray &line : writer.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            last = line.toInt();
+    }
+    return last + 1;
+}
+
 } // namespace
 
 class LogWritersTest : public QObject {
@@ -98,13 +114,7 @@ private slots:
             QThread::msleep(random.bounded(20, 600));
             writer.kill(); // SIGKILL
             QVERIFY(writer.waitForFinished());
-            const QList<QByteArray> lines = writer.readAllStandardOutput().split('\n');
-            int last = -1;
-            for (const QByteArray &line : lines) {
-                if (!line.isEmpty())
-                    last = line.toInt();
-            }
-            said[tag] = last + 1;
+            said[tag] = saidWritten(writer);
         }
         // The next run delivers what the last one left in the spool.
         QProcess last;
@@ -132,6 +142,66 @@ private slots:
                 order.append(record.tag);
         }
         QCOMPARE(order.size(), counts.size());
+    }
+
+    void aKillWhileTheWriterWaitsLosesNothing_data()
+    {
+        QTest::addColumn<bool>("lockHeld");
+        QTest::newRow("fsync of the log slowed to 300 ms") << false;
+        QTest::newRow("the log locked by another program") << true;
+    }
+
+    // The program, with its writer thread, is killed while the writer waits
+    // for a slow disk or for another program's lock, records coming every
+    // 5 ms; the next run delivers what it left. Every record the pupil saw
+    // the feedback of is in the log once, whole and in order.
+    void aKillWhileTheWriterWaitsLosesNothing()
+    {
+        QFETCH(bool, lockHeld);
+        QTemporaryDir folder;
+        const QString log = folder.filePath("log.txt");
+        const QString spool = folder.filePath("spool");
+        const int other = ::open(QFile::encodeName(log).constData(), O_RDWR | O_CREAT, 0644);
+        QVERIFY(other >= 0);
+        struct flock whole = {};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+        if (lockHeld)
+            QVERIFY(::fcntl(other, F_SETLK, &whole) == 0);
+
+        QProcess writer;
+        if (!lockHeld)
+            writer.setProcessEnvironment(
+                environmentWithFaults(QStringLiteral("call=fsync path=%1 sleep=300").arg(log)));
+        writer.start(writerProgram(), {log, spool, "k", "400", "0", "thread"});
+        QVERIFY(writer.waitForStarted());
+        QThread::msleep(700);
+        writer.kill(); // SIGKILL
+        QVERIFY(writer.waitForFinished());
+        const int said = saidWritten(writer);
+        QVERIFY2(said >= 20, qPrintable(QString::number(said)));
+        QList<Record> records;
+        QHash<QString, int> counts;
+        QString fault;
+        QVERIFY2(readRecords(fileBytes(log), records, fault), qPrintable(fault));
+        QVERIFY2(eachWriterInOrder(records, counts, fault), qPrintable(fault));
+        QVERIFY2(counts.value("k") < said, "the kill came while records were waiting");
+        whole.l_type = F_UNLCK;
+        QVERIFY(::fcntl(other, F_SETLK, &whole) == 0);
+        ::close(other);
+
+        QProcess next;
+        next.start(writerProgram(), {log, spool, "end", "1"});
+        QVERIFY(next.waitForFinished());
+        QCOMPARE(next.exitCode(), 0);
+        records.clear();
+        counts.clear();
+        QVERIFY2(readRecords(fileBytes(log), records, fault), qPrintable(fault));
+        QVERIFY2(eachWriterInOrder(records, counts, fault), qPrintable(fault));
+        QVERIFY2(counts.value("k") >= said,
+                 qPrintable(QStringLiteral("said %1, the log has %2").arg(said).arg(counts["k"])));
+        QCOMPARE(counts.value("end"), 1);
+        QCOMPARE(records.last().tag, QStringLiteral("end"));
     }
 
     // Two pupils' computers logging to one file on a shared folder.

@@ -1,3 +1,4 @@
+#include "reliability/FaultInjection.h"
 #include "support/TestMain.h"
 #include "support/TestSupport.h"
 
@@ -196,11 +197,20 @@ private:
 class RandomInputTest : public QObject {
     Q_OBJECT
 private slots:
+    void randomInputKeepsRecordAndLogInStep_data()
+    {
+        QTest::addColumn<bool>("slowFolder");
+        QTest::newRow("local folder") << false;
+        QTest::newRow("every fsync of the log 300 ms slower") << true;
+    }
+
     // Random keys of both layouts (with their scan codes), clicks, pastes and
     // hovers on every exercise screen: nothing breaks, and the pupil's
-    // counters and lists agree with the tokens in the log.
+    // counters and lists agree with the tokens in the log, also when the
+    // log's folder is slow and the pupil never waits for it.
     void randomInputKeepsRecordAndLogInStep()
     {
+        QFETCH(bool, slowFolder);
         const quint32 seed = qEnvironmentVariableIsSet("ZORBIKS_RANDOM_SEED")
                                  ? quint32(qEnvironmentVariableIntValue("ZORBIKS_RANDOM_SEED"))
                                  : QRandomGenerator::global()->generate();
@@ -213,6 +223,10 @@ private slots:
                 .arg(events);
         AppRig app;
         app.registerPupil();
+        app.waitForWriter = !slowFolder;
+        zorbiks::test::FaultRules faults(
+            slowFolder ? QStringLiteral("call=fsync path=%1 sleep=300").arg(app.logPath)
+                       : QString());
         RandomPupil pupil(app, seed);
         const QStringList codes = Catalogue::codes();
         for (const QString &code : codes) {

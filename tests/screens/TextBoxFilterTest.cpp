@@ -60,6 +60,26 @@ void pasteWithKeys(QLineEdit *box)
     pressKey(box, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
 }
 
+// What the box holds after `latin` reaches it typed key by key, pasted and
+// committed by an input method, each time into the emptied box.
+QStringList typedPastedCommitted(QLineEdit *box, const QString &latin)
+{
+    QStringList texts;
+    box->clear();
+    typeText(box, latin);
+    texts << box->text();
+    box->clear();
+    QGuiApplication::clipboard()->setText(latin);
+    pasteWithKeys(box);
+    texts << box->text();
+    box->clear();
+    QInputMethodEvent commit;
+    commit.setCommitString(latin);
+    QApplication::sendEvent(box, &commit);
+    texts << box->text();
+    return texts;
+}
+
 } // namespace
 
 class TextBoxFilterTest : public QObject {
@@ -113,6 +133,42 @@ private slots:
         box->clear();
         pasteThroughContextMenu(box);
         QCOMPARE(box->text(), byKeys);
+    }
+
+    // Latin text pasted or committed into a transliterating box becomes what
+    // typing the same keys gives, not the Latin letters themselves.
+    void pastedLatinIsTransliteratedAsTypedKeys_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("latin");
+        QTest::addColumn<QString>("cyrillic");
+        QTest::newRow("К2") << "К2"
+                            << "BFYUX"
+                            << "ИАНГЧ";
+        QTest::newRow("И3") << "И3"
+                            << "GFGRF"
+                            << "ПАПКА";
+        QTest::newRow("surname") << "Титул1"
+                                 << "Gtnhjdf"
+                                 << "Петрова";
+    }
+
+    void pastedLatinIsTransliteratedAsTypedKeys()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, latin);
+        QFETCH(QString, cyrillic);
+        const QStringList expected = {cyrillic, cyrillic, cyrillic};
+        if (box == QStringLiteral("Титул1")) {
+            AppRig app;
+            QCOMPARE(
+                typedPastedCommitted(app.child<QLineEdit>(box, QStringLiteral("Text1")), latin),
+                expected);
+        } else {
+            ExerciseRig screen(questionOf(box));
+            screen.open();
+            QCOMPARE(typedPastedCommitted(screen.box(), latin), expected);
+        }
     }
 
     void answerBoxTransliteratesByTheKeyPressedInIt_data()

@@ -5,6 +5,7 @@
 #include "shell/Stage.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -174,13 +175,16 @@ void ExerciseRig::answer(const QString &typed)
     click(QStringLiteral("ОК"));
 }
 
-AppRig::AppRig(const QStringList &arguments, std::optional<double> displayScale)
-    : logPath(folder.filePath(QStringLiteral("log.txt")))
+AppRig::AppRig(const QStringList &arguments, const QString &home,
+               std::optional<double> displayScale)
+    : logPath(QDir(home.isEmpty() ? folder.path() : home).filePath(QStringLiteral("log.txt")))
 {
     fakes.settings->location = logPath;
     fakes.settings->scale = displayScale;
     // Records a test leaves unwritten stay with its own run.
-    qputenv("ZORBIKS_SPOOL", QFile::encodeName(folder.filePath(QStringLiteral("spool"))));
+    qputenv("ZORBIKS_SPOOL",
+            QFile::encodeName(
+                QDir(home.isEmpty() ? folder.path() : home).filePath(QStringLiteral("spool"))));
     stage = static_cast<Stage *>(startApplication(arguments, fakes.take()));
 }
 
@@ -192,6 +196,19 @@ AppRig::~AppRig()
 QWidget *AppRig::screen(const QString &name) const
 {
     return stage->findChild<QWidget *>(name, Qt::FindDirectChildrenOnly);
+}
+
+QString AppRig::log() const
+{
+    waitForLog();
+    return fileText1251(logPath);
+}
+
+void AppRig::waitForLog() const
+{
+    if (!stage->log().waitForWriter(20000))
+        qWarning("the log's writer is still busy");
+    QCoreApplication::processEvents();
 }
 
 void AppRig::registerPupil(const QString &surname)

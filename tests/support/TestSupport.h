@@ -140,10 +140,11 @@ class Stage;
 namespace zorbiks::test {
 
 // The whole program, started in-process the way main() starts it, with fake
-// services (the log goes to a file of the rig's own).
+// services (the log goes to a file of the rig's own). Runs that share
+// `home` share the computer: the log file there and the spool.
 struct AppRig {
     // `displayScale`: the administrator's `[Display] scale` setting.
-    explicit AppRig(const QStringList &arguments = {},
+    explicit AppRig(const QStringList &arguments = {}, const QString &home = QString(),
                     std::optional<double> displayScale = std::nullopt);
     ~AppRig();
 
@@ -156,18 +157,26 @@ struct AppRig {
             qFatal("no %s in %s", qPrintable(name), qPrintable(screenName));
         return widget;
     }
+    // Clicks, then waits for the log's writer: a pupil is slower than the
+    // writer on a local disk (unless `waitForWriter` is off).
     void click(const QString &screenName, const QString &name)
     {
         leftClick(child(screenName, name));
+        if (waitForWriter)
+            waitForLog();
     }
     // Types a surname on the registration screen and confirms it.
     void registerPupil(const QString &surname = QStringLiteral("Петров"));
-    QString log() const { return fileText1251(logPath); }
+    // The log once the writer has tried every record and the screens have
+    // heard of it.
+    QString log() const;
+    void waitForLog() const;
 
     FakeServices fakes;
     QTemporaryDir folder;
     QString logPath;
     Stage *stage = nullptr;
+    bool waitForWriter = true;
 };
 
 } // namespace zorbiks::test
