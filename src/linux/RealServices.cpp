@@ -5,10 +5,15 @@
 #include "platform/Services.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
+#include <mutex>
 #include <random>
+
+#include <sys/stat.h>
 
 namespace zorbiks {
 
@@ -19,14 +24,48 @@ QString executableName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+// What the settings files are at a moment: for each file the settings may
+// come from, whether it is there, its identity, size and time of change.
+QByteArray stampOf(const QStringList &files)
+{
+    QByteArray stamp;
+    for (const QString &file : files) {
+        struct stat status {};
+        if (::stat(QFile::encodeName(file).constData(), &status) != 0) {
+            stamp += "-;";
+            continue;
+        }
+        for (const long long n :
+             {static_cast<long long>(status.st_dev), static_cast<long long>(status.st_ino),
+              static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
+              static_cast<long long>(status.st_mtim.tv_nsec)})
+            stamp += QByteArray::number(n) + ',';
+        stamp += ';';
+    }
+    return stamp;
+}
+
 // Group "Position", key "secr" of the application named after the executable.
+// The location is read again only when a settings file changed: before every
+// record that is a few stat calls, not a parse of the files.
 class QtSettingsStore final : public SettingsStore {
 public:
+    QtSettingsStore()
+        : files_(settingsFiles())
+    {}
+
     QString logLocation() const override
     {
-        // A fresh QSettings reads the file again, so a change made by
-        // another copy of the program is seen at the next write.
-        return storedLogLocation(executableName());
+        // A change made by another copy of the program, or by the
+        // administrator, is seen at the next write.
+        const std::lock_guard<std::mutex> guard(mutex_);
+        QByteArray stamp = stampOf(files_);
+        if (stamp != stamp_ || !read_) {
+            location_ = storedLogLocation(executableName());
+            stamp_ = std::move(stamp);
+            read_ = true;
+        }
+        return location_;
     }
 
     bool setLogLocation(const QString &path) override
@@ -34,6 +73,8 @@ public:
         QSettings settings = open();
         settings.setValue(key(), path);
         settings.sync();
+        const std::lock_guard<std::mutex> guard(mutex_);
+        read_ = false;
         return settings.status() == QSettings::NoError;
     }
 
@@ -54,6 +95,30 @@ private:
         const QString app = executableName();
         return QSettings(QSettings::NativeFormat, QSettings::UserScope, app, app);
     }
+    // The files QSettings reads for the application, the user's first: the
+    // application's and the organisation's file in the user's configuration
+    // folder and in every folder of XDG_CONFIG_DIRS.
+    static QStringList settingsFiles()
+    {
+        const QString app = executableName();
+        QStringList folders{QFileInfo(open().fileName()).absolutePath() + QStringLiteral("/..")};
+        QStringList system =
+            qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+        if (system.isEmpty())
+            system << QStringLiteral("/etc/xdg");
+        folders << system;
+        QStringList files;
+        for (const QString &folder : folders)
+            files << QDir::cleanPath(folder + '/' + app + '/' + app + QStringLiteral(".conf"))
+                  << QDir::cleanPath(folder + '/' + app + QStringLiteral(".conf"));
+        return files;
+    }
+
+    QStringList files_;
+    mutable std::mutex mutex_;
+    mutable QByteArray stamp_;
+    mutable QString location_;
+    mutable bool read_ = false;
 };
 
 class SystemClock final : public Clock {

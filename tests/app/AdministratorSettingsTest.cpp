@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTest>
 
 using namespace zorbiks;
@@ -89,6 +90,52 @@ private slots:
         QFile::remove(systemFile);
         QFile::remove(userFile);
         QCOMPARE(read.value_or(0), scale);
+    }
+    // The location is kept between records and read again whenever a
+    // settings file changed, however it changed.
+    void everyChangeOfTheFilesIsSeenAtTheNextRecord()
+    {
+        const QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        const QString userFile = qEnvironmentVariable("XDG_CONFIG_HOME") + '/' + app + '/' + app +
+                                 QStringLiteral(".conf");
+        const QString systemFile = qEnvironmentVariable("XDG_CONFIG_DIRS").split(':').first() +
+                                   '/' + app + '/' + app + QStringLiteral(".conf");
+        auto services = makeRealServices({true});
+        SettingsStore &store = *services->settings;
+        QVERIFY(store.setLogLocation(QStringLiteral("/класс/один.txt")));
+        QCOMPARE(store.logLocation(), QStringLiteral("/класс/один.txt"));
+        QCOMPARE(store.logLocation(), QStringLiteral("/класс/один.txt"));
+
+        // Another copy of the program, on the teacher screen.
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, app, app)
+            .setValue(QStringLiteral("Position/secr"), QStringLiteral("/класс/два.txt"));
+        QCOMPARE(store.logLocation(), QStringLiteral("/класс/два.txt"));
+
+        // The administrator, in place: the same file, the same size.
+        {
+            QFile file(userFile);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            const QByteArray text = file.readAll().replace("два", "три");
+            QVERIFY(file.seek(0));
+            file.write(text);
+            QVERIFY(file.flush());
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                     QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(store.logLocation(), QStringLiteral("/класс/три.txt"));
+
+        // The user's file gone: the classroom's, once it is there.
+        QVERIFY(QFile::remove(userFile));
+        QCOMPARE(store.logLocation(), QString());
+        QVERIFY(QDir().mkpath(QFileInfo(systemFile).path()));
+        {
+            QFile file(systemFile);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[Position]\nsecr=/srv/класс/Zorbiks.txt\n");
+        }
+        QCOMPARE(store.logLocation(), QStringLiteral("/srv/класс/Zorbiks.txt"));
+        QVERIFY(QFile::remove(systemFile));
+        QCOMPARE(store.logLocation(), QString());
     }
 };
 
