@@ -95,22 +95,18 @@ private:
         const QString app = executableName();
         return QSettings(QSettings::NativeFormat, QSettings::UserScope, app, app);
     }
-    // The files QSettings reads for the application, the user's first: the
-    // application's and the organisation's file in the user's configuration
-    // folder and in every folder of XDG_CONFIG_DIRS.
+    // The files where the location is kept: the user's, and the classroom's
+    // in every folder of XDG_CONFIG_DIRS (/etc/xdg/zorbiks/zorbiks.conf).
     static QStringList settingsFiles()
     {
         const QString app = executableName();
-        QStringList folders{QFileInfo(open().fileName()).absolutePath() + QStringLiteral("/..")};
+        QStringList files{open().fileName()};
         QStringList system =
             qEnvironmentVariable("XDG_CONFIG_DIRS").split(QLatin1Char(':'), Qt::SkipEmptyParts);
         if (system.isEmpty())
             system << QStringLiteral("/etc/xdg");
-        folders << system;
-        QStringList files;
-        for (const QString &folder : folders)
-            files << QDir::cleanPath(folder + '/' + app + '/' + app + QStringLiteral(".conf"))
-                  << QDir::cleanPath(folder + '/' + app + QStringLiteral(".conf"));
+        for (const QString &folder : system)
+            files << QDir::cleanPath(folder + '/' + app + '/' + app + QStringLiteral(".conf"));
         return files;
     }
 

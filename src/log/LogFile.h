@@ -3,7 +3,7 @@
 // The file operations under the results log and its spool: descriptors,
 // advisory write locks (fcntl) with a bounded wait, whole writes, and the
 // durable append to the log: open (created when missing), lock, append,
-// fsync, unlock, close.
+// fsync, close (which releases the lock).
 
 #include <QByteArray>
 #include <QString>

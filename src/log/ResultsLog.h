@@ -16,7 +16,7 @@
 //  2. the writer (LogWriter.h), on a thread of its own in the program,
 //     appends it to the log in order after every earlier record: open, lock
 //     (fcntl, waiting at most two seconds for another computer), a delivery
-//     note in the spool, append, fsync, unlock, close;
+//     note in the spool, append, fsync, close (the lock goes with it);
 //  3. once every record in the spool is in the log, the spool is cut (at
 //     once when they had waited, else when it has grown or the run ends).
 // The delivery note makes the append happen exactly once: a run that stops
