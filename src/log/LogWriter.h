@@ -3,10 +3,10 @@
 // The writer of the results log. A record handed to it is kept in the spool
 // at once, with one write (LogSpool.h), and then appended to its log, in
 // order, after every record handed over before it: open, lock, a delivery
-// note in the spool, append, fsync, close (the lock goes with it). A record the log refuses
-// waits in the spool and goes with the next record that can be written, to
-// that record's log, or with a retry; a record the spool cannot take either
-// waits in memory, in the same order.
+// note in the spool, append, fsync, close (the lock goes with it). A record
+// the log refuses waits in the spool and goes with the next record that can
+// be written, to that record's log, or with a retry; a record the spool
+// cannot take either waits in memory, in the same order.
 //
 // The writer works either on the caller's thread, within write() and
 // retry(), or on a thread of its own (one per program), so that whoever
