@@ -24,8 +24,8 @@ for expected in /usr/bin/zorbiks /usr/bin/zorbiks-report /usr/share/applications
     /usr/share/xsessions/zorbiks.desktop /usr/share/metainfo/ru.zorbiks.Zorbiks.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/zorbiks.svg /usr/share/icons/hicolor/48x48/apps/zorbiks.png \
     /usr/share/sounds/zorbiks/index.theme /usr/share/sounds/zorbiks/stereo/click2.wav \
-    /usr/share/sounds/zorbiks/stereo/спасибо.wav /usr/lib/zorbiks/libzorbiks-sound.so \
-    /usr/lib/zorbiks/libzorbiks-print.so \
+    /usr/share/sounds/zorbiks/stereo/спасибо.wav /usr/lib/zorbiks/modules/libzorbiks-sound.so \
+    /usr/lib/zorbiks/modules/libzorbiks-print.so \
     /usr/share/doc/zorbiks/copyright /usr/share/doc/zorbiks/changelog.gz \
     /usr/share/lintian/overrides/zorbiks /usr/share/man/man1/zorbiks.1.gz \
     /usr/share/man/man1/zorbiks-report.1.gz /usr/share/man/ru/man1/zorbiks.1.gz \

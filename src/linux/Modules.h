@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's own modules: shared libraries in lib/zorbiks beside the
-// program's bin folder (libzorbiks-sound.so, libzorbiks-print.so), each
+// The program's own modules: shared libraries in lib/zorbiks/modules beside
+// the program's bin folder (libzorbiks-sound.so, libzorbiks-print.so), each
 // loaded the first time it is needed, so that the start-up does not wait for
 // the libraries behind them (libcanberra, Qt Print Support).
 
