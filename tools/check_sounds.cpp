@@ -246,6 +246,11 @@ struct Play {
     bool first = false;
 };
 
+// play() only hands a name to the sound thread. A call that waits for the
+// sound server takes hundreds of milliseconds; a few are the machine's
+// scheduling of a loaded computer, not a wait.
+constexpr double callBoundMs = 30;
+
 // Every sound `plays` times: first half of them in runs of the same sound,
 // then rounds of all seven in a random order; each click 40 to 160 ms after
 // the end of the sound before.
@@ -418,7 +423,7 @@ int checkRecorded(const QString &folder, int plays)
         double gainLow = INFINITY, gainHigh = 0;
     };
     QMap<QString, Tally> tallies;
-    bool ok = longestCallMs <= 5;
+    bool ok = longestCallMs <= callBoundMs;
     for (const Play &play : played) {
         const Reference &sound = references[play.name];
         const Verdict verdict = judge(heard, recording, sound, play.click);
@@ -500,7 +505,7 @@ int checkWithoutServer(int plays)
     const double ending = msNow();
     sounds.reset();
     std::printf("the sounds ended in %.1f ms\n", msNow() - ending);
-    return longest <= 5 ? 0 : 1;
+    return longest <= callBoundMs ? 0 : 1;
 }
 
 } // namespace
