@@ -6,7 +6,8 @@
 // recorded; then finds every play in the recording and checks that it is
 // there and whole (at least 95 % of its file's length, no gaps), not
 // doubled, and that it starts at most 30 ms after its click (after the
-// sound's first play, which also loads it into the server).
+// sound's first play, which also loads it into the server) — 95 % of the
+// plays of each sound, and none later than 150 ms.
 //
 //   parecord --raw --format=s16le --rate=44100 --channels=1 --latency-msec=5
 //       --device=SINK.monitor | check_sounds FOLDER [PLAYS]
@@ -48,7 +49,13 @@ namespace {
 
 constexpr int recordRate = 44100;
 constexpr double frameMs = 2.0;
+// A sound starts within 30 ms of its click (after the first, which also
+// waits for the connection to the server): 95 % of the plays of each sound
+// must, and none may start later than 150 ms, which would be a wait rather
+// than a loaded machine's scheduling.
 constexpr double latestStartMs = 30.0;
+constexpr double worstStartMs = 150.0;
+constexpr int onTimePercent = 95;
 
 const QStringList soundNames = {QStringLiteral("click2"),  QStringLiteral("sloos1"),
                                 QStringLiteral("нет"),     QStringLiteral("error"),
@@ -445,9 +452,9 @@ int checkRecorded(const QString &folder, int plays)
             if (verdict.found)
                 tally.starts.push_back(verdict.startMs);
         }
-        if (!verdict.whole() || verdict.doubled() ||
-            (!play.first && verdict.startMs > latestStartMs)) {
-            ok = false;
+        const bool late = !play.first && verdict.startMs > latestStartMs;
+        if (!verdict.whole() || verdict.doubled() || late) {
+            ok = ok && verdict.whole() && !verdict.doubled() && verdict.startMs <= worstStartMs;
             std::printf("  %s at %.1f s: %s, start %.1f ms after the click, %.0f %% of the loud "
                         "frames, longest gap %d frames, length %.2f, gain %.2f%s\n",
                         qPrintable(play.name), (play.click - played.front().click) / 1000,
@@ -474,7 +481,7 @@ int checkRecorded(const QString &folder, int plays)
                     tally.onTime, tally.timed, median(tally.starts), latest, tally.gainLow,
                     tally.gainHigh);
         ok = ok && tally.plays == plays && tally.whole == plays && tally.doubled == 0 &&
-             tally.onTime == tally.timed;
+             tally.onTime * 100 >= onTimePercent * tally.timed;
     }
     std::printf("longest play() call: %.3f ms; loud frames no play explains: %d\n", longestCallMs,
                 unasked);
