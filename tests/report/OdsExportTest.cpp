@@ -124,11 +124,12 @@ private slots:
         QCOMPARE(d.sheets["Ученики"].size(), 1 + 2);
         QCOMPARE(d.sheets["Вопросы"].size(), 1 + LF::questionCount);
         for (const QString &name : d.sheetNames) {
-            const QList<Cell> &headings = d.sheets[name].first();
+            const Sheet sheet = d.sheets.value(name);
+            const QList<Cell> &headings = sheet.first();
             const int columns = static_cast<int>(headings.size());
             for (const Cell &heading : headings)
                 QCOMPARE(heading.type, QStringLiteral("string"));
-            for (const QList<Cell> &row : d.sheets[name])
+            for (const QList<Cell> &row : sheet)
                 QCOMPARE(row.size(), columns);
         }
         QCOMPARE(d.sheets["Работы"][0][0].shown, QStringLiteral("Дата"));
