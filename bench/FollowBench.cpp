@@ -12,6 +12,8 @@
 // faster (default 10); 1 is the real time. An argument "class" or "log"
 // runs only that half.
 
+#include "Table.h"
+
 #include "log/LogFormat.h"
 #include "log/ResultsLog.h"
 #include "platform/FakeServices.h"
@@ -68,20 +70,6 @@ double threadMicros()
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
-}
-
-double percentile(QList<double> values, int percent)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[std::min<qsizetype>(values.size() - 1, (values.size() * percent + 99) / 100 - 1)];
-}
-
-void row(const QString &what, const QString &figure, const QString &goal = QString())
-{
-    std::printf("%-62s %-30s %s\n", qPrintable(what), qPrintable(figure), qPrintable(goal));
-    std::fflush(stdout);
 }
 
 // ---- a class at work ------------------------------------------------------
