@@ -13,6 +13,12 @@ class Screen : public QWidget {
 public:
     using QWidget::QWidget;
     virtual void activate() = 0;
+
+protected:
+    // Tab and Shift+Tab walk this screen's own controls, round and round:
+    // the screens it covers (registration under the menu, the menu under an
+    // exercise) are never reached.
+    bool focusNextPrevChild(bool next) override;
 };
 
 } // namespace zorbiks
