@@ -1,5 +1,6 @@
 #include "screen/Colours.h"
 
+#include <QChildEvent>
 #include <QWidget>
 
 namespace zorbiks::Colours {
@@ -30,6 +31,40 @@ void setDisabledTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
+namespace {
+
+// Eats the enabled-state change of a widget and of every widget added under
+// it later: each would otherwise repaint itself, all to the same pixels.
+class NoRepaintOnEnabledChange final : public QObject {
+public:
+    explicit NoRepaintOnEnabledChange(QWidget *widget)
+        : QObject(widget)
+    {
+        watch(widget);
+    }
+
+protected:
+    bool eventFilter(QObject * /*watched*/, QEvent *event) override
+    {
+        if (event->type() == QEvent::ChildAdded) {
+            if (QObject *child = static_cast<QChildEvent *>(event)->child(); child->isWidgetType())
+                watch(child);
+        }
+        return event->type() == QEvent::EnabledChange;
+    }
+
+private:
+    void watch(QObject *object)
+    {
+        object->installEventFilter(this);
+        for (QObject *child : object->children())
+            if (child->isWidgetType())
+                watch(child);
+    }
+};
+
+} // namespace
+
 void keepLookWhenDisabled(QWidget *widget)
 {
     QPalette palette = widget->palette();
@@ -38,6 +73,7 @@ void keepLookWhenDisabled(QWidget *widget)
         palette.setColor(QPalette::Disabled, r, palette.color(QPalette::Active, r));
     }
     widget->setPalette(palette);
+    new NoRepaintOnEnabledChange(widget);
 }
 
 QColor backgroundOf(const QWidget *widget)

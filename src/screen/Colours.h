@@ -27,7 +27,8 @@ void setBackground(QWidget *widget, const QColor &colour, bool opaque = true);
 void setTextColour(QWidget *widget, const QColor &colour);
 // The text colour of a disabled widget (an answer label already tried).
 void setDisabledTextColour(QWidget *widget, const QColor &colour);
-// A disabled widget (and its children) keeps the look it has when enabled.
+// A disabled widget (and its children) keeps the look it has when enabled;
+// enabling or disabling it repaints nothing.
 void keepLookWhenDisabled(QWidget *widget);
 // The colour a widget's background is painted in, or an invalid colour when
 // it is transparent.

@@ -111,6 +111,8 @@ MainMenu::MainMenu(const ScreenContext &context, const QList<QuestionButton> &bu
     setFont(arialFont(9.75));
     // Under a work window the menu takes no input but keeps its look.
     Colours::keepLookWhenDisabled(this);
+    // Opaque: the registration screen under it is never painted again.
+    setAutoFillBackground(true);
     guard_ = new WindowsKeyGuard(context_.services, this);
     buildTitleStrip();
     buildTabs();

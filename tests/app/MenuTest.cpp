@@ -8,10 +8,12 @@
 #include "shell/MainMenu.h"
 #include "shell/Stage.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 
 using namespace zorbiks;
@@ -188,6 +190,30 @@ private slots:
 
         app.click("Титул", "Picture3");
         QCOMPARE(app.visibleLists(), QStringList{"код"});
+    }
+
+    // What is on the screen is what the widgets draw: the menu keeps its look
+    // and is not repainted when an exercise or the results take its input
+    // away and give it back.
+    void theScreenShowsWhatTheWidgetsDraw()
+    {
+        Menu app;
+        const auto same = [&](const char *step) {
+            QCoreApplication::processEvents();
+            const QImage shown = app.stage->screen()
+                                     ->grabWindow(app.stage->winId())
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_RGB32);
+            const QImage drawn = app.stage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(!shown.isNull() && shown == drawn, step);
+        };
+        same("menu");
+        app.click("Титул", "К_1");
+        same("К1 over the menu");
+        app.click("К1", "Сдаюсь");
+        same("back in the menu");
+        app.click("Титул", "Рез");
+        same("results over the menu");
     }
 
     void exerciseOverTheDisabledMenu()
