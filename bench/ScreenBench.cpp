@@ -149,7 +149,8 @@ bool sameCallsAppend(const QByteArray &name, const QByteArray &bytes, int spool,
     struct stat status {};
     (void)::stat(settings.constData(), &status);
     (void)::stat("/etc/xdg/zorbiks/zorbiks.conf", &status);
-    const QByteArray item = "R10 " + name.toHex() + '\n' + bytes;
+    const QByteArray length = QByteArray::number(bytes.size());
+    const QByteArray item = 'R' + length + ' ' + name.toHex() + '\n' + bytes;
     bool ok = ::write(spool, item.constData(), size_t(item.size())) == item.size();
     const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -157,8 +158,8 @@ bool sameCallsAppend(const QByteArray &name, const QByteArray &bytes, int spool,
     struct flock lock {};
     lock.l_type = F_WRLCK;
     ok = ::fcntl(fd, F_SETLK, &lock) == 0 && ::fstat(fd, &status) == 0 && ok;
-    const QByteArray note =
-        'D' + QByteArray::number(qint64(status.st_size)) + " 10 " + name.toHex() + " 1\n";
+    const QByteArray note = 'D' + QByteArray::number(qint64(status.st_size)) + ' ' + length + ' ' +
+                            name.toHex() + " 1\n";
     ok = ::write(spool, note.constData(), size_t(note.size())) == note.size() && ok;
     ok = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() && ::fsync(fd) == 0 &&
          ok;

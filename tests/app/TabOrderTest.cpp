@@ -34,12 +34,10 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(QStringList, walk);
         AppRig app;
-        if (!way.isEmpty())
+        if (way == "code")
             app.click("Титул1", "Label5");
-        if (way == "teacher") {
-            typeText(app.child("Титул1", "Text3"), "482915");
-            app.click("Титул1", "Command1");
-        }
+        if (way == "teacher")
+            app.openTeacherScreen();
         QStringList walked;
         for (qsizetype step = 0; step < walk.size(); ++step) {
             QWidget *focus = app.stage->focusWidget();
@@ -67,13 +65,10 @@ private slots:
     {
         QFETCH(QString, screen);
         AppRig app;
-        if (screen == "secret") {
-            app.click("Титул1", "Label5");
-            typeText(app.child("Титул1", "Text3"), "482915");
-            app.click("Титул1", "Command1");
-        } else {
+        if (screen == "secret")
+            app.openTeacherScreen();
+        else
             app.registerPupil();
-        }
         if (screen == "К1")
             app.click("Титул", "К_1");
         if (screen == "Результат")

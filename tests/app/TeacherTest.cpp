@@ -15,12 +15,7 @@ using namespace zorbiks::test;
 namespace {
 
 struct Teacher : AppRig {
-    Teacher()
-    {
-        click("Титул1", "Label5");
-        typeText(child("Титул1", "Text3"), "482915");
-        click("Титул1", "Command1");
-    }
+    Teacher() { openTeacherScreen(); }
     QLineEdit *address() const { return child<QLineEdit>("secret", "Text2"); }
     QString message() const { return child<QLabel>("secret", "Label4")->text(); }
     void save(const QString &path)

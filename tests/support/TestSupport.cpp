@@ -217,4 +217,11 @@ void AppRig::registerPupil(const QString &surname)
     click(QStringLiteral("Титул1"), QStringLiteral("Далее"));
 }
 
+void AppRig::openTeacherScreen()
+{
+    click(QStringLiteral("Титул1"), QStringLiteral("Label5"));
+    typeText(child("Титул1", QStringLiteral("Text3")), QStringLiteral("482915"));
+    click(QStringLiteral("Титул1"), QStringLiteral("Command1"));
+}
+
 } // namespace zorbiks::test

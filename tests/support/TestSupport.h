@@ -167,6 +167,8 @@ struct AppRig {
     }
     // Types a surname on the registration screen and confirms it.
     void registerPupil(const QString &surname = QStringLiteral("Петров"));
+    // Opens the access-code frame, types the teacher's code and confirms it.
+    void openTeacherScreen();
     // The log once the writer has tried every record and the screens have
     // heard of it.
     QString log() const;
