@@ -12,6 +12,7 @@
 
 #include <mutex>
 #include <random>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -24,45 +25,61 @@ QString executableName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-// What the settings files are at a moment: for each file the settings may
-// come from, whether it is there, its identity, size and time of change.
-QByteArray stampOf(const QStringList &files)
-{
-    QByteArray stamp;
-    for (const QString &file : files) {
+// What one settings file is at a moment: whether it is there, its
+// identity, size and time of change.
+struct FileStamp {
+    bool present = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec changed{};
+
+    static FileStamp of(const QByteArray &name)
+    {
+        FileStamp stamp;
         struct stat status {};
-        if (::stat(QFile::encodeName(file).constData(), &status) != 0) {
-            stamp += "-;";
-            continue;
-        }
-        for (const long long n :
-             {static_cast<long long>(status.st_dev), static_cast<long long>(status.st_ino),
-              static_cast<long long>(status.st_size), static_cast<long long>(status.st_mtim.tv_sec),
-              static_cast<long long>(status.st_mtim.tv_nsec)})
-            stamp += QByteArray::number(n) + ',';
-        stamp += ';';
+        if (::stat(name.constData(), &status) != 0)
+            return stamp;
+        stamp.present = true;
+        stamp.device = status.st_dev;
+        stamp.inode = status.st_ino;
+        stamp.size = status.st_size;
+        stamp.changed = status.st_mtim;
+        return stamp;
     }
-    return stamp;
-}
+    bool operator==(const FileStamp &other) const
+    {
+        return present == other.present && device == other.device && inode == other.inode &&
+               size == other.size && changed.tv_sec == other.changed.tv_sec &&
+               changed.tv_nsec == other.changed.tv_nsec;
+    }
+};
 
 // Group "Position", key "secr" of the application named after the executable.
 // The location is read again only when a settings file changed: before every
-// record that is a few stat calls, not a parse of the files.
+// record that is one stat call a file, not a parse of the files.
 class QtSettingsStore final : public SettingsStore {
 public:
     QtSettingsStore()
-        : files_(settingsFiles())
-    {}
+    {
+        for (const QString &file : settingsFiles())
+            names_.push_back(QFile::encodeName(file));
+        stamps_.resize(names_.size());
+    }
 
     QString logLocation() const override
     {
         // A change made by another copy of the program, or by the
         // administrator, is seen at the next write.
         const std::lock_guard<std::mutex> guard(mutex_);
-        QByteArray stamp = stampOf(files_);
-        if (stamp != stamp_ || !read_) {
+        bool changed = !read_;
+        for (size_t i = 0; i < names_.size(); ++i) {
+            const FileStamp stamp = FileStamp::of(names_[i]);
+            changed = changed || !(stamp == stamps_[i]);
+            stamps_[i] = stamp;
+        }
+        if (changed) {
             location_ = storedLogLocation(executableName());
-            stamp_ = std::move(stamp);
             read_ = true;
         }
         return location_;
@@ -110,9 +127,9 @@ private:
         return files;
     }
 
-    QStringList files_;
+    std::vector<QByteArray> names_;
     mutable std::mutex mutex_;
-    mutable QByteArray stamp_;
+    mutable std::vector<FileStamp> stamps_;
     mutable QString location_;
     mutable bool read_ = false;
 };

@@ -36,9 +36,13 @@ const Table &table()
 
 ushort code(QChar character)
 {
-    if (character.unicode() < 128)
-        return character.unicode();
-    return table().fromUnicode.value(character.unicode(), 63);
+    const char16_t unicode = character.unicode();
+    if (unicode < 128)
+        return unicode;
+    // А to я stand in one run in both.
+    if (unicode >= u'\u0410' && unicode <= u'\u044F')
+        return static_cast<ushort>(unicode - u'\u0410' + 0xC0);
+    return table().fromUnicode.value(unicode, 63);
 }
 
 QChar character(ushort code)
@@ -48,10 +52,10 @@ QChar character(ushort code)
 
 QByteArray encode(const QString &text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (QChar c : text)
-        bytes.append(static_cast<char>(code(c)));
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QChar c : text)
+        *out++ = static_cast<char>(code(c));
     return bytes;
 }
 

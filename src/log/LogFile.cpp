@@ -1,9 +1,9 @@
 #include "log/LogFile.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 
 #include <algorithm>
+#include <optional>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,12 +27,11 @@ Descriptor &Descriptor::operator=(Descriptor &&other) noexcept
     return *this;
 }
 
-int openForAppend(const QString &path)
+int openForAppend(const QByteArray &name)
 {
-    if (path.isEmpty())
+    if (name.isEmpty())
         return -1;
-    return ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC,
-                  0644);
+    return ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
 }
 
 namespace {
@@ -51,7 +50,7 @@ bool setLock(int fd, short type, bool ownerOfFile)
 
 bool lockForWriting(int fd, int waitMs, bool ownerOfFile)
 {
-    const QDeadlineTimer deadline(waitMs);
+    std::optional<QDeadlineTimer> deadline; // from the first refusal
     int pauseMs = 1;
     for (;;) {
         if (setLock(fd, F_WRLCK, ownerOfFile))
@@ -61,7 +60,9 @@ bool lockForWriting(int fd, int waitMs, bool ownerOfFile)
             continue;
         if (error != EAGAIN && error != EACCES)
             return error == ENOLCK || error == EOPNOTSUPP || error == EINVAL || error == ENOSYS;
-        const qint64 left = deadline.remainingTime();
+        if (!deadline)
+            deadline.emplace(waitMs);
+        const qint64 left = deadline->remainingTime();
         if (left <= 0)
             return false;
         ::usleep(static_cast<useconds_t>(std::min<qint64>(pauseMs, left) * 1000));
@@ -97,12 +98,12 @@ QByteArray readAt(int fd, off_t at, qsizetype size)
     return bytes;
 }
 
-bool writeAll(int fd, const QByteArray &bytes, qsizetype &written)
+bool writeAll(int fd, QByteArrayView bytes, qsizetype &written)
 {
     written = 0;
     while (written < bytes.size()) {
         const ssize_t n =
-            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+            ::write(fd, bytes.data() + written, static_cast<size_t>(bytes.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -112,8 +113,8 @@ bool writeAll(int fd, const QByteArray &bytes, qsizetype &written)
     return true;
 }
 
-LockedLog::LockedLog(const QString &path, int lockWaitMs)
-    : fd_(openForAppend(path))
+LockedLog::LockedLog(const QByteArray &name, int lockWaitMs)
+    : fd_(openForAppend(name))
 {
     locked_ = fd_.isOpen() && lockForWriting(fd_.get(), lockWaitMs);
     if (locked_)
@@ -133,12 +134,6 @@ bool LockedLog::append(const QByteArray &bytes)
         [[maybe_unused]] const int taken = ::ftruncate(fd_.get(), sizeBefore_); // at best
     }
     return ok;
-}
-
-bool appendDurably(const QString &path, const QByteArray &bytes, int lockWaitMs)
-{
-    LockedLog log(path, lockWaitMs);
-    return log.isReady() && log.append(bytes);
 }
 
 } // namespace zorbiks

@@ -42,8 +42,9 @@ private:
     int fd_;
 };
 
-// Opens `path` for appending, created when missing; -1 when it cannot.
-int openForAppend(const QString &path);
+// Opens the file of that name (as the file system spells it) for appending,
+// created when missing; -1 when it cannot.
+int openForAppend(const QByteArray &name);
 
 // Takes the write lock of the whole file, trying again with short pauses
 // until `waitMs` have passed. True when it is held, or when the file system
@@ -58,12 +59,12 @@ off_t sizeOf(int fd);
 QByteArray readAt(int fd, off_t at, qsizetype size);
 // Writes all of `bytes` at the end of an O_APPEND file, trying again after
 // interruptions; `written` tells how much went out when it fails.
-bool writeAll(int fd, const QByteArray &bytes, qsizetype &written);
+bool writeAll(int fd, QByteArrayView bytes, qsizetype &written);
 
 // The log of one append: opened and locked while the object lives.
 class LockedLog {
 public:
-    LockedLog(const QString &path, int lockWaitMs);
+    LockedLog(const QByteArray &name, int lockWaitMs);
     ~LockedLog();
     LockedLog(const LockedLog &) = delete;
     LockedLog &operator=(const LockedLog &) = delete;
@@ -80,11 +81,5 @@ private:
     bool locked_ = false;
     off_t sizeBefore_ = -1;
 };
-
-// One durable, locked append. False, and nothing left behind, when a step
-// fails or the lock is not had in time. On a file system without locks the
-// append goes ahead unlocked.
-bool appendDurably(const QString &path, const QByteArray &bytes,
-                   int lockWaitMs = defaultLockWaitMs);
 
 } // namespace zorbiks

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -15,11 +16,6 @@ namespace {
 
 // How long a new run waits for the spool that the last one is letting go.
 constexpr int openWaitMs = 3000;
-
-QByteArray hexName(const QString &path)
-{
-    return QFile::encodeName(path).toHex();
-}
 
 bool parseNumber(const QByteArray &text, qint64 &value)
 {
@@ -150,7 +146,7 @@ DeliveryOutcome LogSpool::outcome(const UnsettledDelivery &delivery, const QByte
     return outcome;
 }
 
-bool LogSpool::append(const QByteArray &item)
+bool LogSpool::append(QByteArrayView item)
 {
     if (!isUsable())
         return false;
@@ -166,21 +162,59 @@ bool LogSpool::append(const QByteArray &item)
 
 bool LogSpool::keep(const QByteArray &record, const QString &target)
 {
-    const QByteArray head = 'R' + QByteArray::number(record.size());
-    return append(target.isEmpty() ? head + '\n' + record
-                                   : head + ' ' + hexName(target) + '\n' + record);
+    std::string &item = startItem('R');
+    addNumber(item, record.size());
+    if (!target.isEmpty()) {
+        item += ' ';
+        item.append(hexName(target).constData(), size_t(hex_.size()));
+    }
+    item += '\n';
+    item.append(record.constData(), size_t(record.size()));
+    return append(QByteArrayView(item.data(), qsizetype(item.size())));
 }
 
 bool LogSpool::noteDelivery(off_t sizeBefore, qsizetype length, const QString &target, int count)
 {
     const off_t at = size_;
-    if (!append('D' + QByteArray::number(static_cast<qint64>(sizeBefore)) + ' ' +
-                QByteArray::number(length) + ' ' + hexName(target) + ' ' +
-                QByteArray::number(count) + '\n'))
+    std::string &item = startItem('D');
+    addNumber(item, sizeBefore);
+    item += ' ';
+    addNumber(item, length);
+    item += ' ';
+    item.append(hexName(target).constData(), size_t(hex_.size()));
+    item += ' ';
+    addNumber(item, count);
+    item += '\n';
+    if (!append(QByteArrayView(item.data(), qsizetype(item.size()))))
         return false;
     noteAt_ = at;
     noteEnd_ = size_;
     return true;
+}
+
+// Items are made in one buffer that keeps its room from one to the next.
+std::string &LogSpool::startItem(char kind)
+{
+    item_.assign(1, kind);
+    return item_;
+}
+
+void LogSpool::addNumber(std::string &to, qint64 value)
+{
+    char digits[24];
+    const char *end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    to.append(digits, size_t(end - digits));
+}
+
+// The log's name as items write it; the last one is kept, since every
+// record of a run names the same log as a rule.
+const QByteArray &LogSpool::hexName(const QString &target)
+{
+    if (target != hexTarget_) {
+        hex_ = QFile::encodeName(target).toHex();
+        hexTarget_ = target;
+    }
+    return hex_;
 }
 
 bool LogSpool::noteFailure()

@@ -37,6 +37,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 namespace zorbiks {
 
@@ -100,7 +101,10 @@ public:
     qint64 size() const { return size_; }
 
 private:
-    bool append(const QByteArray &item);
+    bool append(QByteArrayView item);
+    std::string &startItem(char kind);
+    static void addNumber(std::string &to, qint64 value);
+    const QByteArray &hexName(const QString &target);
 
     QString path_;
     Descriptor fd_;
@@ -108,6 +112,9 @@ private:
     off_t size_ = 0;
     off_t noteAt_ = -1; // the open delivery item, from here to noteEnd_
     off_t noteEnd_ = -1;
+    std::string item_;
+    QString hexTarget_;
+    QByteArray hex_;
     QList<KeptRecord> left_;
     std::optional<UnsettledDelivery> unsettled_;
 };

@@ -2,6 +2,7 @@
 
 #include "log/LogSpool.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -64,6 +65,10 @@ struct LogWriter::State {
     bool finished = false;
     std::function<void()> listener;
     std::atomic<int> lockWaitMs{defaultLockWaitMs};
+    // The last log's name as the file system spells it: used only by the
+    // thread that delivers.
+    QString namedTarget;
+    QByteArray targetName;
 
     bool hasWork() const
     {
@@ -148,7 +153,11 @@ void LogWriter::State::settle(std::unique_lock<std::mutex> &lock)
 // One try of `work` at `target`: true when the records are in the log.
 bool LogWriter::State::attempt(const Work &work, const QString &target)
 {
-    LockedLog log(target, lockWaitMs);
+    if (target != namedTarget) {
+        targetName = QFile::encodeName(target);
+        namedTarget = target;
+    }
+    LockedLog log(targetName, lockWaitMs);
     if (!log.isReady())
         return false;
     if (work.inSpool > 0) {

@@ -3,6 +3,7 @@
 
 #include "support/TestMain.h"
 
+#include "log/Cp1251.h"
 #include "log/LogFormat.h"
 #include "pupil/PupilRecord.h"
 
@@ -133,6 +134,26 @@ private slots:
         QFETCH(QString, line);
         QVERIFY(LF::isTotalLine(line));
         QVERIFY(!LF::parseTotal(line));
+    }
+
+    // Every byte of Windows-1251 that stands for a character of its own is
+    // written back as that byte; what the code page lacks becomes "?".
+    void theCodePageGoesBothWays()
+    {
+        QString all;
+        QByteArray bytes;
+        for (int code = 0; code < 256; ++code) {
+            const QChar character = Cp1251::character(ushort(code));
+            if (character == QChar(QChar::ReplacementCharacter))
+                continue; // 0x98 stands for nothing
+            all += character;
+            bytes += char(code);
+        }
+        QVERIFY(bytes.size() >= 255);
+        QCOMPARE(Cp1251::encode(all), bytes);
+        QCOMPARE(Cp1251::decode(bytes), all);
+        QCOMPARE(Cp1251::encode(QStringLiteral("АЯаяЁё№")), QByteArray("\xC0\xDF\xE0\xFF\xA8\xB8\xB9"));
+        QCOMPARE(Cp1251::encode(QStringLiteral("Ω€ѐ")), QByteArray("?\x88?"));
     }
 };
 
