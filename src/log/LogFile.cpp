@@ -3,9 +3,9 @@
 #include <QDeadlineTimer>
 
 #include <algorithm>
-#include <optional>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 

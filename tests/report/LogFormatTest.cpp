@@ -152,7 +152,8 @@ private slots:
         QVERIFY(bytes.size() >= 255);
         QCOMPARE(Cp1251::encode(all), bytes);
         QCOMPARE(Cp1251::decode(bytes), all);
-        QCOMPARE(Cp1251::encode(QStringLiteral("АЯаяЁё№")), QByteArray("\xC0\xDF\xE0\xFF\xA8\xB8\xB9"));
+        QCOMPARE(Cp1251::encode(QStringLiteral("АЯаяЁё№")),
+                 QByteArray("\xC0\xDF\xE0\xFF\xA8\xB8\xB9"));
         QCOMPARE(Cp1251::encode(QStringLiteral("Ω€ѐ")), QByteArray("?\x88?"));
     }
 };
