@@ -163,8 +163,17 @@ private:
                 text->objectName() + QLatin1Char('/') + QString::number(values.indexOf(overlay));
             if (!gaps.contains(key))
                 gaps.insert(key, gap.rect);
+            const auto where = [](const QRectF &r) {
+                return QStringLiteral("%1,%2 %3x%4")
+                    .arg(r.x())
+                    .arg(r.y())
+                    .arg(r.width())
+                    .arg(r.height());
+            };
             QVERIFY2(gaps.value(key) == gap.rect,
-                     qPrintable(name + QStringLiteral(": the gap moved with the data set %1,%2 %3x%4 was %5,%6 %7x%8").arg(gap.rect.x()).arg(gap.rect.y()).arg(gap.rect.width()).arg(gap.rect.height()).arg(gaps.value(key).x()).arg(gaps.value(key).y()).arg(gaps.value(key).width()).arg(gaps.value(key).height())));
+                     qPrintable(name + QStringLiteral(": the gap moved with the data set: ") +
+                                where(gap.rect) + QStringLiteral(", was ") +
+                                where(gaps.value(key))));
             QRectF ink = inks.first();
             for (const QRectF &part : inks)
                 ink |= part;
