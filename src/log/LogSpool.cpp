@@ -165,8 +165,9 @@ bool LogSpool::keep(const QByteArray &record, const QString &target)
     std::string &item = startItem('R');
     addNumber(item, record.size());
     if (!target.isEmpty()) {
+        const QByteArray &name = hexName(target);
         item += ' ';
-        item.append(hexName(target).constData(), size_t(hex_.size()));
+        item.append(name.constData(), size_t(name.size()));
     }
     item += '\n';
     item.append(record.constData(), size_t(record.size()));
@@ -181,7 +182,8 @@ bool LogSpool::noteDelivery(off_t sizeBefore, qsizetype length, const QString &t
     item += ' ';
     addNumber(item, length);
     item += ' ';
-    item.append(hexName(target).constData(), size_t(hex_.size()));
+    const QByteArray &name = hexName(target);
+    item.append(name.constData(), size_t(name.size()));
     item += ' ';
     addNumber(item, count);
     item += '\n';

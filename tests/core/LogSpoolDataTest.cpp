@@ -114,6 +114,38 @@ private slots:
         QVERIFY(!log->hasPending());
     }
 
+    // Every item names its own log, also when the log changes from one
+    // record to the next: the next run reads each record's log back.
+    void everyItemNamesItsLog()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("spool");
+        const QString shorter = folder.filePath("b.txt");
+        const QString longer = folder.filePath("a much longer name of a log.txt");
+        {
+            LogSpool spool(path);
+            QVERIFY(spool.open());
+            QVERIFY(spool.keep("one", shorter));
+            QVERIFY(spool.keep("two", longer));
+            QVERIFY(spool.keep("three", shorter));
+            QVERIFY(spool.noteDelivery(7, 3, longer, 1));
+        }
+        LogSpool next(path);
+        QVERIFY(next.open());
+        const QList<KeptRecord> &left = next.left();
+        QCOMPARE(left.size(), 3);
+        const QStringList logs{shorter, longer, shorter};
+        const QList<QByteArray> bytes{"one", "two", "three"};
+        for (qsizetype i = 0; i < left.size(); ++i) {
+            QCOMPARE(left[i].target, logs[i]);
+            QCOMPARE(left[i].bytes, bytes[i]);
+        }
+        QVERIFY(next.unsettled());
+        QCOMPARE(next.unsettled()->target, longer);
+        QCOMPARE(next.unsettled()->sizeBefore, off_t(7));
+        QCOMPARE(next.unsettled()->count, 1);
+    }
+
     void aTornRecordAtTheEndOfTheSpoolWasNeverWritten()
     {
         Computer computer;
