@@ -133,24 +133,15 @@ double answerRight(ExerciseScreen *screen, bool &answered)
     return clock.nsecsElapsed() / 1e6;
 }
 
-bool bareAppend(const QByteArray &name, const QByteArray &bytes)
-{
-    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    const bool ok =
-        ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
-}
-
 // The system calls of one record with none of the program's work around
-// them, its items made beforehand. `Calls::Locked` are those of the
-// program before its write-ahead: open, the lock and the log's size, the
-// append, fsync, close. `Calls::All` add the two looks at the settings files
-// and the spool's two items (the record kept, the delivery noted). What
-// these cost against bareAppend is the floor of each scheme on this machine.
+// them, its items made beforehand. `Calls::Bare` is a bare open, append,
+// fsync, close; `Calls::Locked` adds what the program did before its
+// write-ahead: the lock and the log's size. `Calls::All` add the two looks
+// at the settings files and the spool's two items (the record kept, the
+// delivery noted). What these cost against a bare append is the floor of
+// each scheme on this machine.
 struct Calls {
-    enum Kind { Locked, All };
+    enum Kind { Bare, Locked, All };
     QByteArray name, bytes, settings, item, note;
     int spool = -1;
 
@@ -166,9 +157,11 @@ struct Calls {
         const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
         if (fd < 0)
             return false;
-        struct flock lock {};
-        lock.l_type = F_WRLCK;
-        ok = ::fcntl(fd, F_SETLK, &lock) == 0 && ::fstat(fd, &status) == 0 && ok;
+        if (kind != Bare) {
+            struct flock lock {};
+            lock.l_type = F_WRLCK;
+            ok = ::fcntl(fd, F_SETLK, &lock) == 0 && ::fstat(fd, &status) == 0 && ok;
+        }
         if (kind == All)
             ok = ::write(spool, note.constData(), size_t(note.size())) == note.size() && ok;
         ok = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() &&
@@ -256,8 +249,6 @@ void logRecord(const QString &folder)
 {
     const QString token = QStringLiteral(" К1 - да, ");
     const QByteArray bytes = Cp1251::encode(token);
-    const QString barePath = folder + "/bare.txt";
-    const QByteArray bareName = QFile::encodeName(barePath);
     const QString logPath = folder + "/log.txt";
     PupilRecord pupil;
     FakeClock clock;
@@ -269,7 +260,6 @@ void logRecord(const QString &folder)
     FakeSettingsStore fixed;
     fixed.location = folder + "/log-fixed.txt";
     ResultsLog writeOnly(pupil, fixed, clock, fixed.location, folder + "/spool-fixed");
-    const QByteArray settingsName = QFile::encodeName(folder + "/settings.conf");
     QFile settingsFile(folder + "/settings.conf");
     if (settingsFile.open(QIODevice::WriteOnly))
         settingsFile.write("[Position]\nsecr=" + QFile::encodeName(logPath) + '\n');
@@ -277,7 +267,7 @@ void logRecord(const QString &folder)
     Calls calls;
     calls.name = QFile::encodeName(folder + "/floor.txt");
     calls.bytes = bytes;
-    calls.settings = settingsName;
+    calls.settings = QFile::encodeName(settingsFile.fileName());
     const QByteArray length = QByteArray::number(bytes.size());
     calls.item = 'R' + length + ' ' + calls.name.toHex() + '\n' + bytes;
     calls.note = "D1000 " + length + ' ' + calls.name.toHex() + " 1\n";
@@ -285,6 +275,8 @@ void logRecord(const QString &folder)
                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     Calls locked = calls;
     locked.name = QFile::encodeName(folder + "/locked.txt");
+    Calls bare = calls;
+    bare.name = QFile::encodeName(folder + "/bare.txt");
     // The kinds take turns in a shuffled order, so that none always follows
     // the same one: what a flush of the disk costs depends on what came
     // before it.
@@ -298,7 +290,7 @@ void logRecord(const QString &folder)
             QElapsedTimer timer;
             timer.start();
             switch (kind) {
-            case Bare: bareAppend(bareName, bytes); break;
+            case Bare: bare.append(Calls::Bare); break;
             case Locked: locked.append(Calls::Locked); break;
             case Floor: calls.append(Calls::All); break;
             case Logged: withSettings.writeToken(token); break;
@@ -307,13 +299,13 @@ void logRecord(const QString &folder)
             times[size_t(kind)] << timer.nsecsElapsed() / 1e3;
         }
     }
-    const double bare = median(times[Bare]);
+    const double bareUs = median(times[Bare]);
     const auto ratio = [&](Kind kind) {
-        return QStringLiteral("%1 ×").arg(median(times[size_t(kind)]) / bare, 0, 'f', 2);
+        return QStringLiteral("%1 ×").arg(median(times[size_t(kind)]) / bareUs, 0, 'f', 2);
     };
     row("Log record: bare / ResultsLog / without settings read (µs)",
         QStringLiteral("%1 / %2 / %3")
-            .arg(bare, 0, 'f', 0)
+            .arg(bareUs, 0, 'f', 0)
             .arg(median(times[Logged]), 0, 'f', 0)
             .arg(median(times[LoggedFixed]), 0, 'f', 0));
     row("Log record: ratio to bare (with / without settings read)",

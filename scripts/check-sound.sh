@@ -8,8 +8,8 @@
 # 150 ms, a wait rather than a loaded machine's scheduling; at most two plays
 # of a sound cut short by a loaded machine's server, each printed). The
 # server runs with real-time priority where it may, as a desktop's does.
-# Then the same sounds where no server
-# answers: no call waits and nothing is printed per sound. Also checks that
+# Then the same sounds where no server answers: no call waits and nothing
+# is printed per sound. Also checks that
 # the program does not link Qt Multimedia. Expects a built tree
 # (scripts/build.sh); takes about three minutes.
 set -eu

@@ -1,6 +1,7 @@
 #include "log/LogFile.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -25,6 +26,23 @@ Descriptor &Descriptor::operator=(Descriptor &&other) noexcept
         fd_ = other.release();
     }
     return *this;
+}
+
+const QByteArray &EncodedPath::name(const QString &path)
+{
+    if (path != path_) {
+        path_ = path;
+        name_ = QFile::encodeName(path);
+        hex_.clear();
+    }
+    return name_;
+}
+
+const QByteArray &EncodedPath::hex(const QString &path)
+{
+    if (name(path).size() > 0 && hex_.isEmpty())
+        hex_ = name_.toHex();
+    return hex_;
 }
 
 int openForAppend(const QByteArray &name)

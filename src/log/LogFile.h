@@ -42,6 +42,20 @@ private:
     int fd_;
 };
 
+// A path as the file system spells it, and in hex as the spool's items
+// write it; kept for the last path asked, since record after record names
+// the same log.
+class EncodedPath {
+public:
+    const QByteArray &name(const QString &path);
+    const QByteArray &hex(const QString &path);
+
+private:
+    QString path_;
+    QByteArray name_;
+    QByteArray hex_;
+};
+
 // Opens the file of that name (as the file system spells it) for appending,
 // created when missing; -1 when it cannot.
 int openForAppend(const QByteArray &name);

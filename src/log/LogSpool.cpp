@@ -165,7 +165,7 @@ bool LogSpool::keep(const QByteArray &record, const QString &target)
     std::string &item = startItem('R');
     addNumber(item, record.size());
     if (!target.isEmpty()) {
-        const QByteArray &name = hexName(target);
+        const QByteArray &name = target_.hex(target);
         item += ' ';
         item.append(name.constData(), size_t(name.size()));
     }
@@ -182,7 +182,7 @@ bool LogSpool::noteDelivery(off_t sizeBefore, qsizetype length, const QString &t
     item += ' ';
     addNumber(item, length);
     item += ' ';
-    const QByteArray &name = hexName(target);
+    const QByteArray &name = target_.hex(target);
     item.append(name.constData(), size_t(name.size()));
     item += ' ';
     addNumber(item, count);
@@ -206,17 +206,6 @@ void LogSpool::addNumber(std::string &to, qint64 value)
     char digits[24];
     const char *end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     to.append(digits, size_t(end - digits));
-}
-
-// The log's name as items write it; the last one is kept, since every
-// record of a run names the same log as a rule.
-const QByteArray &LogSpool::hexName(const QString &target)
-{
-    if (target != hexTarget_) {
-        hex_ = QFile::encodeName(target).toHex();
-        hexTarget_ = target;
-    }
-    return hex_;
 }
 
 bool LogSpool::noteFailure()

@@ -104,7 +104,6 @@ private:
     bool append(QByteArrayView item);
     std::string &startItem(char kind);
     static void addNumber(std::string &to, qint64 value);
-    const QByteArray &hexName(const QString &target);
 
     QString path_;
     Descriptor fd_;
@@ -113,8 +112,7 @@ private:
     off_t noteAt_ = -1; // the open delivery item, from here to noteEnd_
     off_t noteEnd_ = -1;
     std::string item_;
-    QString hexTarget_;
-    QByteArray hex_;
+    EncodedPath target_; // the log the last item named
     QList<KeptRecord> left_;
     std::optional<UnsettledDelivery> unsettled_;
 };

@@ -2,7 +2,6 @@
 
 #include "log/LogSpool.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -65,10 +64,7 @@ struct LogWriter::State {
     bool finished = false;
     std::function<void()> listener;
     std::atomic<int> lockWaitMs{defaultLockWaitMs};
-    // The last log's name as the file system spells it: used only by the
-    // thread that delivers.
-    QString namedTarget;
-    QByteArray targetName;
+    EncodedPath encoded; // the last log tried, used only by the thread that delivers
 
     bool hasWork() const
     {
@@ -153,11 +149,7 @@ void LogWriter::State::settle(std::unique_lock<std::mutex> &lock)
 // One try of `work` at `target`: true when the records are in the log.
 bool LogWriter::State::attempt(const Work &work, const QString &target)
 {
-    if (target != namedTarget) {
-        targetName = QFile::encodeName(target);
-        namedTarget = target;
-    }
-    LockedLog log(targetName, lockWaitMs);
+    LockedLog log(encoded.name(target), lockWaitMs);
     if (!log.isReady())
         return false;
     if (work.inSpool > 0) {
