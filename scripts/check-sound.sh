@@ -4,7 +4,8 @@
 # build/tools/check_sounds plays each of the seven sounds 30 times through
 # the program's sounds seam (the sound thread and the libcanberra module),
 # and checks every play in the recording: there, whole, not doubled, started
-# at most 30 ms after its click (95 % of each sound's plays; none later than
+# at most 30 ms after its click by the server's sample clock, whatever the
+# recorder's delivery took (95 % of each sound's plays; none later than
 # 150 ms, a wait rather than a loaded machine's scheduling; at most two plays
 # of a sound cut short by a loaded machine's server, each printed). The
 # server runs with real-time priority where it may, as a desktop's does.

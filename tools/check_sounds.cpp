@@ -14,8 +14,10 @@
 //       --device=SINK.monitor | check_sounds FOLDER [PLAYS]
 //
 // FOLDER holds the sound files the recording is compared with. A recorded
-// sample's time is when its chunk arrived on the standard input, so a sound
-// counts as started no earlier than the server had mixed it.
+// sample's time is when the server made it, found from the sample clock and
+// the times its chunks arrived on the standard input (Recording::made), so a
+// sound counts as started no earlier than the server had mixed it, and the
+// recording's own delivery does not count.
 //
 //   check_sounds --without-server [PLAYS]
 //
@@ -182,9 +184,7 @@ bool loadReference(const QString &path, Reference &reference)
     return reference.threshold > 0;
 }
 
-// What arrives on the standard input, and when each chunk arrived. A sample
-// counts as made when its chunk arrived: no sooner can the sound be said to
-// have started.
+// What arrives on the standard input, and when each chunk arrived.
 struct Recording {
     std::mutex mutex;
     std::vector<float> samples;
@@ -212,12 +212,36 @@ struct Recording {
         return frames;
     }
 
+    // When the chunk holding the sample arrived.
     double arrival(double sample) const
     {
         const auto chunk = std::upper_bound(
             chunks.begin(), chunks.end(), sample,
             [](double s, const std::pair<size_t, double> &c) { return s < double(c.first); });
         return chunk == chunks.end() ? INFINITY : chunk->second;
+    }
+    // When the server made the sample. A chunk arrives some time after its
+    // last sample was made (the recorder's latency, the pipe, this program's
+    // turn), and that wait varies by tens of milliseconds even on a quiet
+    // machine. The null sink makes its samples at their rate on the steady
+    // clock, so for every chunk the sink's first sample was made no later
+    // than the chunk's arrival less the time of the samples before its end.
+    // The least of these bounds within two seconds of the sample is the
+    // closest. It puts a sample earlier than it was made by no more than the
+    // sink renders ahead, which the recorder's 5 ms latency keeps to a few
+    // milliseconds (quiet runs start sounds 1-3 ms before their clicks by
+    // this clock, and 0-5 ms after by the arrivals).
+    double made(double sample) const
+    {
+        const double window = 2.0 * recordRate;
+        const auto from = std::lower_bound(
+            chunks.begin(), chunks.end(), sample - window,
+            [](const std::pair<size_t, double> &c, double s) { return double(c.first) < s; });
+        double zero = INFINITY;
+        for (auto chunk = from; chunk != chunks.end() && double(chunk->first) <= sample + window;
+             ++chunk)
+            zero = std::min(zero, chunk->second - 1000.0 * double(chunk->first) / recordRate);
+        return zero + 1000.0 * sample / recordRate;
     }
     // The first frame of the first chunk that arrived after `time`.
     int firstFrameAfter(double time) const
@@ -301,7 +325,8 @@ std::vector<Play> playAll(Sounds &sounds, const QMap<QString, double> &lengthMs,
 
 struct Verdict {
     bool found = false;
-    double startMs = 0;     // from the click to the sound's first recorded sample
+    double startMs = 0;     // from the click to the sound's first sample made
+    double arrivedMs = 0;   // from the click to that sample's arrival here
     double coverage = 0;    // share of the file's loud frames heard
     int longestGap = 0;     // the longest run of loud frames missing
     double lengthRatio = 0; // the loud part heard against the file's
@@ -353,7 +378,8 @@ Verdict judge(const std::vector<double> &heard, const Recording &recording, cons
     for (double o = coarse - perFrame; o <= coarse + perFrame; o += 1)
         tryOffset(o);
     verdict.found = true;
-    verdict.startMs = recording.arrival(offset) - click;
+    verdict.startMs = recording.made(offset) - click;
+    verdict.arrivedMs = recording.arrival(offset) - click;
     verdict.from = int(offset / perFrame);
     verdict.to = verdict.from + size + 10;
     int loud = 0, present = 0, gap = 0;
@@ -432,7 +458,7 @@ int checkRecorded(const QString &folder, int plays)
     std::vector<bool> explained(heard.size());
     struct Tally {
         int plays = 0, found = 0, whole = 0, doubled = 0, onTime = 0, timed = 0;
-        std::vector<double> starts;
+        std::vector<double> starts, arrivals;
         double gainLow = INFINITY, gainHigh = 0;
     };
     QMap<QString, Tally> tallies;
@@ -455,16 +481,19 @@ int checkRecorded(const QString &folder, int plays)
         if (!play.first) {
             ++tally.timed;
             tally.onTime += verdict.found && verdict.startMs <= latestStartMs;
-            if (verdict.found)
+            if (verdict.found) {
                 tally.starts.push_back(verdict.startMs);
+                tally.arrivals.push_back(verdict.arrivedMs);
+            }
         }
         const bool late = !play.first && verdict.startMs > latestStartMs;
         if (!verdict.whole() || verdict.doubled() || late) {
             ok = ok && verdict.found && !verdict.doubled() && verdict.startMs <= worstStartMs;
-            std::printf("  %s at %.1f s: %s, start %.1f ms after the click, %.0f %% of the loud "
-                        "frames, longest gap %d frames, length %.2f, gain %.2f%s\n",
+            std::printf("  %s at %.1f s: %s, start %.1f ms after the click (recorded %.1f ms "
+                        "after), %.0f %% of the loud frames, longest gap %d frames, length %.2f, "
+                        "gain %.2f%s\n",
                         qPrintable(play.name), (play.click - played.front().click) / 1000,
-                        verdict.found ? "heard" : "NOT HEARD", verdict.startMs,
+                        verdict.found ? "heard" : "NOT HEARD", verdict.startMs, verdict.arrivedMs,
                         100 * verdict.coverage, verdict.longestGap, verdict.lengthRatio,
                         verdict.gain, verdict.overrun ? ", goes on past its end" : "");
         }
@@ -477,16 +506,18 @@ int checkRecorded(const QString &folder, int plays)
         unasked += !explained[f] && heard[f] >= quiet;
 
     int cut = 0;
-    std::printf("%-9s %6s %6s %6s %8s %10s %22s %12s\n", "sound", "plays", "heard", "whole",
-                "doubled", "on time", "start ms, median / max", "gain");
+    const auto latest = [](const std::vector<double> &values) {
+        return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+    };
+    std::printf("%-9s %6s %6s %6s %8s %10s %22s %22s %12s\n", "sound", "plays", "heard", "whole",
+                "doubled", "on time", "start ms, median / max", "recorded, median / max", "gain");
     for (const QString &name : soundNames) {
         const Tally &tally = tallies[name];
-        const double latest =
-            tally.starts.empty() ? 0 : *std::max_element(tally.starts.begin(), tally.starts.end());
-        std::printf("%-9s %6d %6d %6d %8d %5d / %-4d %10.1f / %-10.1f %5.2f-%-5.2f\n",
+        std::printf("%-9s %6d %6d %6d %8d %5d / %-4d %10.1f / %-10.1f %10.1f / %-10.1f "
+                    "%5.2f-%-5.2f\n",
                     qPrintable(name), tally.plays, tally.found, tally.whole, tally.doubled,
-                    tally.onTime, tally.timed, median(tally.starts), latest, tally.gainLow,
-                    tally.gainHigh);
+                    tally.onTime, tally.timed, median(tally.starts), latest(tally.starts),
+                    median(tally.arrivals), latest(tally.arrivals), tally.gainLow, tally.gainHigh);
         ok = ok && tally.plays == plays && tally.whole >= plays - cutAtMost && tally.doubled == 0 &&
              tally.onTime * 100 >= onTimePercent * tally.timed;
         cut += tally.plays - tally.whole;
