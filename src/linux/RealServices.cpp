@@ -75,7 +75,7 @@ public:
         bool changed = !read_;
         for (size_t i = 0; i < names_.size(); ++i) {
             const FileStamp stamp = FileStamp::of(names_[i]);
-            changed = changed || !(stamp == stamps_[i]);
+            changed = changed || stamp != stamps_[i];
             stamps_[i] = stamp;
         }
         if (changed) {

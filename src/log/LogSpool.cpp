@@ -162,32 +162,30 @@ bool LogSpool::append(QByteArrayView item)
 
 bool LogSpool::keep(const QByteArray &record, const QString &target)
 {
-    std::string &item = startItem('R');
-    addNumber(item, record.size());
+    startItem('R');
+    addNumber(record.size());
     if (!target.isEmpty()) {
-        const QByteArray &name = target_.hex(target);
-        item += ' ';
-        item.append(name.constData(), size_t(name.size()));
+        item_ += ' ';
+        addBytes(target_.hex(target));
     }
-    item += '\n';
-    item.append(record.constData(), size_t(record.size()));
-    return append(QByteArrayView(item.data(), qsizetype(item.size())));
+    item_ += '\n';
+    addBytes(record);
+    return append(item_);
 }
 
 bool LogSpool::noteDelivery(off_t sizeBefore, qsizetype length, const QString &target, int count)
 {
     const off_t at = size_;
-    std::string &item = startItem('D');
-    addNumber(item, sizeBefore);
-    item += ' ';
-    addNumber(item, length);
-    item += ' ';
-    const QByteArray &name = target_.hex(target);
-    item.append(name.constData(), size_t(name.size()));
-    item += ' ';
-    addNumber(item, count);
-    item += '\n';
-    if (!append(QByteArrayView(item.data(), qsizetype(item.size()))))
+    startItem('D');
+    addNumber(sizeBefore);
+    item_ += ' ';
+    addNumber(length);
+    item_ += ' ';
+    addBytes(target_.hex(target));
+    item_ += ' ';
+    addNumber(count);
+    item_ += '\n';
+    if (!append(item_))
         return false;
     noteAt_ = at;
     noteEnd_ = size_;
@@ -195,17 +193,21 @@ bool LogSpool::noteDelivery(off_t sizeBefore, qsizetype length, const QString &t
 }
 
 // Items are made in one buffer that keeps its room from one to the next.
-std::string &LogSpool::startItem(char kind)
+void LogSpool::startItem(char kind)
 {
     item_.assign(1, kind);
-    return item_;
 }
 
-void LogSpool::addNumber(std::string &to, qint64 value)
+void LogSpool::addNumber(qint64 value)
 {
     char digits[24];
     const char *end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    to.append(digits, size_t(end - digits));
+    item_.append(digits, size_t(end - digits));
+}
+
+void LogSpool::addBytes(const QByteArray &bytes)
+{
+    item_.append(bytes.constData(), size_t(bytes.size()));
 }
 
 bool LogSpool::noteFailure()

@@ -102,8 +102,9 @@ public:
 
 private:
     bool append(QByteArrayView item);
-    std::string &startItem(char kind);
-    static void addNumber(std::string &to, qint64 value);
+    void startItem(char kind);
+    void addNumber(qint64 value);
+    void addBytes(const QByteArray &bytes);
 
     QString path_;
     Descriptor fd_;

@@ -27,15 +27,6 @@ bool near(double actual, double expected, double tolerance = 1)
     return qAbs(actual - expected) <= tolerance;
 }
 
-QString describe(const QRect &rect)
-{
-    return QStringLiteral("%1,%2 %3x%4")
-        .arg(rect.x())
-        .arg(rect.y())
-        .arg(rect.width())
-        .arg(rect.height());
-}
-
 // Twips of the designed stage in pixels of this screen.
 double pixels(double twips)
 {
@@ -101,7 +92,7 @@ private slots:
         QWidget *k1 = app.screen("К1");
         shoot(app.stage, QStringLiteral("К1"));
         QVERIFY2(near(k1->width(), pixels(11000)) && near(k1->height(), pixels(7800)),
-                 qPrintable(describe(k1->geometry())));
+                 qPrintable(rectText(k1->geometry())));
         QVERIFY(near(k1->x(), (W - k1->width()) / 2.0));
         QCOMPARE(k1->y(), app.child("Титул", "Picture3")->y());
         QVERIFY(
@@ -112,7 +103,7 @@ private slots:
         QVERIFY(near(app.child("К1", "Меню")->y(), 0.92 * pixels(7800)));
         const QRect bar = app.child("К1", "Шапка")->geometry();
         QVERIFY(near(bar.height(), 1.1 * app.child("К1", "Image1")->height()));
-        QVERIFY2(bar.contains(app.child("К1", "Заголовок")->geometry()), qPrintable(describe(bar)));
+        QVERIFY2(bar.contains(app.child("К1", "Заголовок")->geometry()), qPrintable(rectText(bar)));
     }
 
     void resultsTitleBarHoldsItsHeadingAndIcons()
@@ -126,7 +117,7 @@ private slots:
             const QRect part = app.child("Результат", name)->geometry();
             QVERIFY2(
                 bar.contains(part),
-                qPrintable(QStringLiteral("%1 %2 in %3").arg(name, describe(part), describe(bar))));
+                qPrintable(QStringLiteral("%1 %2 in %3").arg(name, rectText(part), rectText(bar))));
         }
         // The greeting's frame starts under the bar.
         QVERIFY(app.child("Результат", "Задание")->y() > bar.bottom());

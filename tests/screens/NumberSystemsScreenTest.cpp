@@ -312,14 +312,8 @@ private slots:
             for (qsizetype i = 0; i < label->scripts().size(); ++i) {
                 const ScriptText::Script &script = label->scripts()[i];
                 const QRectF box = label->scriptRect(i);
-                const QString where = name + " " + script.text +
-                                      QString(" %1,%2 %3x%4 in %5x%6")
-                                          .arg(box.x())
-                                          .arg(box.y())
-                                          .arg(box.width())
-                                          .arg(box.height())
-                                          .arg(label->width())
-                                          .arg(label->height());
+                const QString where = name + " " + script.text + " " + rectText(box) +
+                                      QString(" in %1x%2").arg(label->width()).arg(label->height());
                 QVERIFY2(QRectF(label->rect()).adjusted(-0.5, -1, 0.5, 1).contains(box),
                          qPrintable(where));
                 if (script.place == ScriptText::Place::Above) {

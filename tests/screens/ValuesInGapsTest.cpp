@@ -163,17 +163,10 @@ private:
                 text->objectName() + QLatin1Char('/') + QString::number(values.indexOf(overlay));
             if (!gaps.contains(key))
                 gaps.insert(key, gap.rect);
-            const auto where = [](const QRectF &r) {
-                return QStringLiteral("%1,%2 %3x%4")
-                    .arg(r.x())
-                    .arg(r.y())
-                    .arg(r.width())
-                    .arg(r.height());
-            };
             QVERIFY2(gaps.value(key) == gap.rect,
                      qPrintable(name + QStringLiteral(": the gap moved with the data set: ") +
-                                where(gap.rect) + QStringLiteral(", was ") +
-                                where(gaps.value(key))));
+                                rectText(gap.rect) + QStringLiteral(", was ") +
+                                rectText(gaps.value(key))));
             QRectF ink = inks.first();
             for (const QRectF &part : inks)
                 ink |= part;

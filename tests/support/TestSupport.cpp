@@ -106,6 +106,15 @@ QByteArray fileBytes(const QString &path)
     return file.readAll();
 }
 
+QString rectText(const QRectF &rect)
+{
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
 QString fileText1251(const QString &path)
 {
     QStringDecoder decoder("windows-1251");

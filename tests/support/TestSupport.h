@@ -64,6 +64,8 @@ void hover(QWidget *widget, QPoint at = QPoint(-1, -1));
 void leftClick(QWidget *widget);
 
 QByteArray fileBytes(const QString &path);
+// A rectangle as "x,y wxh", for the messages of failed checks.
+QString rectText(const QRectF &rect);
 // The log file decoded from Windows-1251.
 QString fileText1251(const QString &path);
 
